@@ -1,0 +1,16 @@
+#include "engine/decline_command.h"
+
+namespace tornelis {
+
+DeclineOutcome RunDeclineCommand(DURIDOD &engine, const DeclineRequest &request)
+{
+    if (!engine.Connected)
+        engine.Connect(request.fallbackDatabasePath);
+    DeclineOutcome outcome;
+    outcome.word = request.restoreYo ? engine.RestoreYo(request.word) : request.word;
+    outcome.lemmaCaptions = engine.FindLemmas(outcome.word);
+    outcome.tables = engine.FillTables(0, request.render);
+    return outcome;
+}
+
+}  // namespace tornelis

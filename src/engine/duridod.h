@@ -1,0 +1,68 @@
+#pragma once
+
+#include "engine/paradigm_grid.h"
+#include "engine/paradigm_tables.h"
+#include "engine/sqlite_database.h"
+#include "render/render_options.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tornelis {
+
+// Told when the dictionary file exists but cannot be opened; the window
+// shows it as a message box, the command line as one line on stderr.
+class ConnectionErrorReporter {
+public:
+    virtual ~ConnectionErrorReporter() = default;
+    virtual void ReportConnectionError(const QString &message) = 0;
+};
+
+inline const QString kConnectionErrorMessage = QStringLiteral("Ошибка подключения к базе данных");
+
+// The contents of both tables after a fill: the visible cells and, in the
+// twins, the tag string of each shown form. Header cells are left empty.
+struct ParadigmTables {
+    std::optional<ParadigmPage> page;  // the page to select; none leaves it as it is
+    ParadigmGrid declension{kDeclensionShape.columns, kDeclensionShape.rows};
+    ParadigmGrid declensionTags{kDeclensionShape.columns, kDeclensionShape.rows};
+    ParadigmGrid conjugation{kConjugationShape.columns, kConjugationShape.rows};
+    ParadigmGrid conjugationTags{kConjugationShape.columns, kConjugationShape.rows};
+};
+
+// The dictionary engine: the connection to forms.db, the lemma lookup with
+// its counters, and the paradigm fill. Statements never outlive the call that
+// runs them; a failing statement throws DatabaseError.
+class DURIDOD {
+public:
+    explicit DURIDOD(ConnectionErrorReporter *reporter = nullptr);
+
+    QString Path;
+    bool Connected = false;
+    qint32 FoundCount = 0;
+    qint32 NotFoundCount = 0;
+    QStringList LemmaIds;
+
+    // Opens the database at path read-only. A path naming no file leaves the
+    // engine not connected silently; a file that cannot be opened as a
+    // database is reported.
+    void Connect(const QString &path);
+
+    // word written with "ё" where the dictionary restores it, else word.
+    QString RestoreYo(const QString &word);
+
+    // Looks word up in lower case, rebuilds LemmaIds and returns the lemma tab
+    // captions, entry i of LemmaIds belonging to caption i.
+    QStringList FindLemmas(const QString &word);
+
+    // Both tables filled with the forms of the lemma of tab selectedTab.
+    ParadigmTables FillTables(int selectedTab, const RenderOptions &options);
+
+private:
+    ConnectionErrorReporter *reporter_;
+    SqliteDatabase database_;
+};
+
+}  // namespace tornelis

@@ -1,0 +1,122 @@
+#include "engine/paradigm_tables.h"
+
+#include "engine/nth_field.h"
+
+#include <array>
+#include <utility>
+
+namespace tornelis {
+namespace {
+
+ParadigmGrid GridFromRows(const TableShape &shape, std::initializer_list<std::initializer_list<const char16_t *>> rows)
+{
+    ParadigmGrid grid(shape.columns, shape.rows);
+    int row = 0;
+    for (const auto &texts : rows) {
+        int column = 0;
+        for (const char16_t *text : texts)
+            grid.set(column++, row, QString::fromUtf16(text));
+        ++row;
+    }
+    return grid;
+}
+
+// The first code of the list that text contains decides the value.
+template <std::size_t N>
+std::optional<int> FirstContained(const QString &text, const std::array<std::pair<const char *, int>, N> &codes)
+{
+    for (const auto &[code, value] : codes) {
+        if (text.contains(QLatin1String(code)))
+            return value;
+    }
+    return std::nullopt;
+}
+
+constexpr std::array<std::pair<const char *, int>, 6> kCaseRows{{
+    {"nomn", 1}, {"gent", 2}, {"datv", 3}, {"accs", 4}, {"ablt", 5}, {"loct", 6}}};
+constexpr std::array<std::pair<const char *, int>, 3> kGenderColumns{{{"masc", 1}, {"femn", 2}, {"neut", 3}}};
+constexpr std::array<std::pair<const char *, int>, 3> kTenseColumns{{{"pres", 4}, {"past", 5}, {"futr", 6}}};
+constexpr std::array<std::pair<const char *, int>, 3> kPluralPersonRows{{{"1per", 6}, {"2per", 7}, {"3per", 8}}};
+constexpr std::array<std::pair<const char *, int>, 5> kSingularRows{{
+    {"1per", 1}, {"2per", 2}, {"masc", 3}, {"femn", 4}, {"neut", 5}}};
+constexpr std::array<int, 3> kThirdPersonSingularRows{3, 4, 5};
+
+}  // namespace
+
+ParadigmGrid DeclensionHeaders()
+{
+    return GridFromRows(kDeclensionShape, {
+        {u"Падеж", u"Мужской род", u"Женский род", u"Средний род", u"Множественное число"},
+        {u"Именительный (кто,что?)"},
+        {u"Родительный (кого,чего?)"},
+        {u"Дательный (кому,чему?)"},
+        {u"Винительный (кого,что?)"},
+        {u"Творительный (кем,чем?)"},
+        {u"Предложный (о ком,о чём?)"},
+    });
+}
+
+ParadigmGrid ConjugationHeaders()
+{
+    return GridFromRows(kConjugationShape, {
+        {u"Число", u"Лицо", u"Род", u"Местоимение", u"Настоящее время", u"Прошедшее время", u"Будущее время"},
+        {u"Единственное", u"1-е", u"", u"Я"},
+        {u"", u"2-е", u"", u"Ты"},
+        {u"", u"3-е", u"Мужской", u"Он"},
+        {u"", u"", u"Женский", u"Она"},
+        {u"", u"", u"Средний", u"Оно"},
+        {u"Множественное", u"1-е", u"", u"Мы"},
+        {u"", u"2-е", u"", u"Вы"},
+        {u"", u"3-е", u"", u"Они"},
+    });
+}
+
+QList<int> DeclensionColumnWidths()
+{
+    return {170, 150, 150, 150, 150};
+}
+
+QList<int> ConjugationColumnWidths()
+{
+    return {90, 40, 60, 80, 150, 150, 150};
+}
+
+std::optional<CellPosition> PlaceOnDeclension(const QString &tags)
+{
+    const QString formGroup = NthField(tags, 1, QStringLiteral(" "));
+    const std::optional<int> row = FirstContained(formGroup, kCaseRows);
+    if (!row)
+        return std::nullopt;
+    if (formGroup.contains(QLatin1String("plur")))
+        return CellPosition{4, *row};
+    if (!formGroup.contains(QLatin1String("sing")))
+        return std::nullopt;
+    const std::optional<int> column = FirstContained(tags, kGenderColumns);
+    if (!column)
+        return std::nullopt;
+    return CellPosition{*column, *row};
+}
+
+QList<CellPosition> PlaceOnConjugation(const QString &tags)
+{
+    const std::optional<int> column = FirstContained(tags, kTenseColumns);
+    if (!column)
+        return {};
+    if (tags.contains(QLatin1String("plur"))) {
+        if (const std::optional<int> row = FirstContained(tags, kPluralPersonRows))
+            return {{*column, *row}};
+        return {};
+    }
+    if (!tags.contains(QLatin1String("sing")))
+        return {};
+    if (const std::optional<int> row = FirstContained(tags, kSingularRows))
+        return {{*column, *row}};
+    QList<CellPosition> cells;
+    if (tags.contains(QLatin1String("3per"))) {
+        for (int row : kThirdPersonSingularRows)
+            cells.append({*column, row});
+    }
+    return cells;
+}
+
+}  // namespace tornelis

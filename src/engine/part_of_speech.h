@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace tornelis {
+
+// The short Russian label of the part-of-speech code that starts a tag
+// string ("NOUN" -> "существительное"), or the empty text.
+QString PartOfSpeechLabel(const QString &tags);
+
+// The label of a finite verb form, the only one that selects the conjugation table.
+QString VerbLabel();
+
+}  // namespace tornelis

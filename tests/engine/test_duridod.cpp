@@ -1,0 +1,323 @@
+#include "engine/decline_command.h"
+#include "engine/duridod.h"
+#include "support/test_database.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tornelis;
+using namespace tornelis::test;
+
+namespace {
+
+class RecordingReporter : public ConnectionErrorReporter {
+public:
+    void ReportConnectionError(const QString &message) override { messages.append(message); }
+    QStringList messages;
+};
+
+const RenderOptions kPlain{false, false, LetterCase::Lower};
+
+QList<FormRow> Dictionary()
+{
+    QList<FormRow> rows;
+    // стол: a noun, with an accent on its lemma.
+    rows += Lexeme(1, {{"стол", "NOUN,inan,masc sing,nomn"},
+                       {"стола", "NOUN,inan,masc sing,gent"},
+                       {"столами", "NOUN,inan,masc plur,ablt"},
+                       {"стол", "NOUN,inan,masc sing,accs"}});
+    rows[0].accent = 1;
+    // читать: finite forms first, then the infinitive.
+    rows += Lexeme(10, {{"читаю", "VERB,impf,tran sing,1per,pres,indc"},
+                        {"читает", "VERB,impf,tran sing,3per,pres,indc"},
+                        {"читал", "VERB,impf,tran masc,sing,past,indc"},
+                        {"читали", "VERB,impf,tran plur,past,indc"},
+                        {"читать", "INFN,impf,tran"}});
+    // мама: the variant form comes before the standard one, which stays.
+    rows += Lexeme(20, {{"мама", "NOUN,anim,femn sing,nomn"},
+                        {"мамою", "NOUN,anim,femn sing,ablt,V-oy"},
+                        {"мамой", "NOUN,anim,femn sing,ablt"}});
+    // стали: a form of two lemmas.
+    rows += Lexeme(30, {{"сталь", "NOUN,inan,femn sing,nomn"}, {"стали", "NOUN,inan,femn sing,gent"}});
+    rows += Lexeme(40, {{"стать", "INFN,perf,intr"}, {"стали", "VERB,perf,intr plur,past,indc"}});
+    // ёлка and a lemma of an unknown part of speech.
+    rows += Lexeme(50, {{"ёлка", "NOUN,inan,femn sing,nomn"}});
+    rows += Lexeme(60, {{"ой", "XXXX"}});
+    return rows;
+}
+
+}  // namespace
+
+class TestDuridod : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void lookupCountsAndCaptions_data();
+    void lookupCountsAndCaptions();
+    void notConnectedFindsNothingAndCountsNothing();
+    void restoreYoComparesExactlyAsTyped_data();
+    void restoreYoComparesExactlyAsTyped();
+    void lemmaIdsInDeliveredOrderAndMissingRowDropped();
+    void fillsDeclensionPage();
+    void fillsConjugationPageWithThirdPersonRows();
+    void laterRowOnSameCellWins();
+    void infinitiveFirstSelectsDeclension();
+    void renderOptionsApply();
+    void declineCommandRestoresYoAndFallsBack();
+    void connectionFailures_data();
+    void connectionFailures();
+    void statementFailureThrowsAndNextCommandStartsClean();
+
+private:
+    QString writeDictionary(const QString &name = QStringLiteral("forms.db"));
+    QTemporaryDir dir_;
+};
+
+void TestDuridod::init()
+{
+    QVERIFY(dir_.isValid());
+}
+
+QString TestDuridod::writeDictionary(const QString &name)
+{
+    const QString path = dir_.filePath(name);
+    WriteTestDatabase(path, Dictionary(),
+                      {{"елка", "ёлка"}, {"Елка", "Ёлка"}, {"еж", "ёж"}, {"еж", "ёжик"}});
+    return path;
+}
+
+void TestDuridod::lookupCountsAndCaptions_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("lemma") << "стол" << QStringList{"стол (существительное)"};
+    QTest::newRow("capitals looked up in lower case") << "СТОЛАМИ" << QStringList{"стол (существительное)"};
+    QTest::newRow("verb") << "читает" << QStringList{"читаю (глагол)"};
+    QTest::newRow("two lemmas") << "стали" << QStringList{"сталь (существительное)", "стать (глагол (инфинитив))"};
+    QTest::newRow("no label") << "ой" << QStringList{"ой ()"};
+    QTest::newRow("not trimmed") << "стол " << QStringList{};
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("unknown") << "кот" << QStringList{};
+}
+
+void TestDuridod::lookupCountsAndCaptions()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, captions);
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    QVERIFY(engine.Connected);
+    QCOMPARE(engine.FindLemmas(word), captions);
+    QCOMPARE(engine.LemmaIds.size(), captions.size());
+    QCOMPARE(engine.FoundCount, captions.isEmpty() ? 0 : 1);
+    QCOMPARE(engine.NotFoundCount, captions.isEmpty() ? 1 : 0);
+    engine.FindLemmas(word);
+    QCOMPARE(engine.FoundCount + engine.NotFoundCount, 2);
+}
+
+void TestDuridod::notConnectedFindsNothingAndCountsNothing()
+{
+    DURIDOD engine;
+    engine.Connect(dir_.filePath(QStringLiteral("missing.db")));
+    QVERIFY(!engine.Connected);
+    engine.LemmaIds = {QStringLiteral("1")};
+    QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{});
+    QVERIFY(engine.LemmaIds.isEmpty());
+    QCOMPARE(engine.FoundCount, 0);
+    QCOMPARE(engine.NotFoundCount, 0);
+    QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("елка"));
+    QVERIFY(!engine.FillTables(0, kPlain).page.has_value());
+}
+
+void TestDuridod::restoreYoComparesExactlyAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("restored");
+    QTest::newRow("lower case") << "елка" << "ёлка";
+    QTest::newRow("capitalised, stored so") << "Елка" << "Ёлка";
+    QTest::newRow("capitals, not stored so") << "ЕЛКА" << "ЕЛКА";
+    QTest::newRow("blank kept") << "елка " << "елка ";
+    QTest::newRow("first row of several") << "еж" << "ёж";
+    QTest::newRow("absent") << "стол" << "стол";
+}
+
+void TestDuridod::restoreYoComparesExactlyAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, restored);
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    QCOMPARE(engine.RestoreYo(typed), restored);
+}
+
+void TestDuridod::lemmaIdsInDeliveredOrderAndMissingRowDropped()
+{
+    QList<FormRow> rows = Dictionary();
+    // A form whose lemma row does not exist, between two real lemmas.
+    rows.append({70, "стали", "NOUN,inan,femn plur,nomn", 0, 35});
+    const QString path = dir_.filePath(QStringLiteral("orphan.db"));
+    WriteTestDatabase(path, rows);
+    DURIDOD engine;
+    engine.Connect(path);
+    QCOMPARE(engine.FindLemmas(QStringLiteral("стали")),
+             QStringList({"сталь (существительное)", "стать (глагол (инфинитив))"}));
+    QCOMPARE(engine.LemmaIds, QStringList({"30", "40"}));
+    QCOMPARE(engine.FoundCount, 1);
+    // Tab 1 stands for стать, not for the orphaned id.
+    const ParadigmTables tables = engine.FillTables(1, kPlain);
+    QCOMPARE(tables.page, ParadigmPage::Declension);
+    QCOMPARE(engine.FillTables(5, kPlain).page, std::nullopt);
+}
+
+void TestDuridod::fillsDeclensionPage()
+{
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    engine.FindLemmas(QStringLiteral("столами"));
+    const ParadigmTables tables = engine.FillTables(0, kPlain);
+    QCOMPARE(tables.page, ParadigmPage::Declension);
+    QCOMPARE(tables.declension.at(1, 1), QStringLiteral("стол"));
+    QCOMPARE(tables.declension.at(1, 2), QStringLiteral("стола"));
+    QCOMPARE(tables.declension.at(1, 4), QStringLiteral("стол"));
+    QCOMPARE(tables.declension.at(4, 5), QStringLiteral("столами"));
+    QCOMPARE(tables.declensionTags.at(4, 5), QStringLiteral("NOUN,inan,masc plur,ablt"));
+    QCOMPARE(tables.declension.at(2, 1), QString());
+    QCOMPARE(tables.conjugation, ParadigmGrid(7, 9));
+}
+
+void TestDuridod::fillsConjugationPageWithThirdPersonRows()
+{
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    engine.FindLemmas(QStringLiteral("читать"));
+    const ParadigmTables tables = engine.FillTables(0, kPlain);
+    QCOMPARE(tables.page, ParadigmPage::Conjugation);
+    QCOMPARE(tables.conjugation.at(4, 1), QStringLiteral("читаю"));
+    for (int row : {3, 4, 5}) {
+        QCOMPARE(tables.conjugation.at(4, row), QStringLiteral("читает"));
+        QCOMPARE(tables.conjugationTags.at(4, row), QStringLiteral("VERB,impf,tran sing,3per,pres,indc"));
+    }
+    QCOMPARE(tables.conjugation.at(5, 3), QStringLiteral("читал"));
+    QCOMPARE(tables.conjugation.at(5, 4), QString());
+    QCOMPARE(tables.conjugation.at(5, 8), QString());  // a plural past form has no person
+    QCOMPARE(tables.declension, ParadigmGrid(5, 7));
+}
+
+void TestDuridod::laterRowOnSameCellWins()
+{
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    engine.FindLemmas(QStringLiteral("мамою"));
+    const ParadigmTables tables = engine.FillTables(0, kPlain);
+    QCOMPARE(tables.declension.at(2, 5), QStringLiteral("мамой"));
+    QCOMPARE(tables.declensionTags.at(2, 5), QStringLiteral("NOUN,anim,femn sing,ablt"));
+}
+
+void TestDuridod::infinitiveFirstSelectsDeclension()
+{
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    engine.FindLemmas(QStringLiteral("стали"));
+    const ParadigmTables tables = engine.FillTables(1, kPlain);
+    QCOMPARE(tables.page, ParadigmPage::Declension);
+    QCOMPARE(tables.declension, ParadigmGrid(5, 7));
+}
+
+void TestDuridod::renderOptionsApply()
+{
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    engine.FindLemmas(QStringLiteral("стол"));
+    QCOMPARE(engine.FillTables(0, {true, true, LetterCase::Upper}).declension.at(1, 1), QStringLiteral("СТ'ОЛ"));
+    QCOMPARE(engine.FillTables(0, {true, true, LetterCase::FirstCapital}).declension.at(1, 2),
+             QStringLiteral("Сто-ла"));
+    QCOMPARE(engine.FillTables(0, kPlain).declension.at(1, 1), QStringLiteral("стол"));
+}
+
+void TestDuridod::declineCommandRestoresYoAndFallsBack()
+{
+    DURIDOD engine;
+    engine.Connect(QString());
+    QVERIFY(!engine.Connected);
+    const QString path = writeDictionary();
+    DeclineOutcome outcome = RunDeclineCommand(engine, {QStringLiteral("елка"), path, true, kPlain});
+    QVERIFY(engine.Connected);
+    QCOMPARE(engine.Path, path);
+    QCOMPARE(outcome.word, QStringLiteral("ёлка"));
+    QCOMPARE(outcome.lemmaCaptions, QStringList{"ёлка (существительное)"});
+    QCOMPARE(outcome.tables.declension.at(2, 1), QStringLiteral("ёлка"));
+
+    outcome = RunDeclineCommand(engine, {QStringLiteral("елка"), QString(), false, kPlain});
+    QCOMPARE(outcome.word, QStringLiteral("елка"));
+    QVERIFY(outcome.lemmaCaptions.isEmpty());
+    QCOMPARE(engine.FoundCount, 1);
+    QCOMPARE(engine.NotFoundCount, 1);
+}
+
+void TestDuridod::connectionFailures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("empty path") << "empty" << false;
+    QTest::newRow("no file") << "missing" << false;
+    QTest::newRow("directory") << "directory" << false;
+    QTest::newRow("text file") << "text" << true;
+    QTest::newRow("unreadable file") << "unreadable" << true;
+}
+
+void TestDuridod::connectionFailures()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, reported);
+    QString path;
+    if (kind == QLatin1String("missing"))
+        path = dir_.filePath(QStringLiteral("none.db"));
+    else if (kind == QLatin1String("directory"))
+        path = dir_.path();
+    else if (kind == QLatin1String("text") || kind == QLatin1String("unreadable")) {
+        path = dir_.filePath(QStringLiteral("forms.db"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("этот файл не база данных\n").repeated(100));
+        file.close();
+        if (kind == QLatin1String("unreadable")) {
+            file.setPermissions(QFileDevice::Permissions());
+            if (QFile(path).open(QIODevice::ReadOnly))
+                QSKIP("running with permissions that read any file");
+        }
+    }
+    RecordingReporter reporter;
+    DURIDOD engine(&reporter);
+    engine.Connect(writeDictionary(QStringLiteral("good.db")));
+    QVERIFY(engine.Connected);
+    engine.Connect(path);
+    QVERIFY(!engine.Connected);
+    QCOMPARE(reporter.messages, reported ? QStringList{kConnectionErrorMessage} : QStringList{});
+    QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{});
+}
+
+void TestDuridod::statementFailureThrowsAndNextCommandStartsClean()
+{
+    const QString path = dir_.filePath(QStringLiteral("noview.db"));
+    WriteTestDatabase(path, Dictionary(), {}, {false, true});
+    DURIDOD engine;
+    engine.Connect(path);
+    QVERIFY(engine.Connected);
+    try {
+        engine.FindLemmas(QStringLiteral("стол"));
+        QFAIL("a lookup without forms_view must fail");
+    } catch (const DatabaseError &error) {
+        QVERIFY2(error.message().contains(QLatin1String("forms_view")), qPrintable(error.message()));
+    }
+    QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("елка"));
+
+    const QString noYo = dir_.filePath(QStringLiteral("noyo.db"));
+    WriteTestDatabase(noYo, Dictionary(), {}, {true, false});
+    engine.Connect(noYo);
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, engine.RestoreYo(QStringLiteral("елка")));
+    QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{"стол (существительное)"});
+}
+
+QTEST_APPLESS_MAIN(TestDuridod)
+#include "test_duridod.moc"

@@ -1,0 +1,165 @@
+#include "engine/nth_field.h"
+#include "engine/paradigm_tables.h"
+#include "engine/part_of_speech.h"
+
+#include <QtTest>
+
+using namespace tornelis;
+
+using Cells = QList<CellPosition>;
+Q_DECLARE_METATYPE(Cells)
+
+class TestParadigmPlacement : public QObject {
+    Q_OBJECT
+
+private slots:
+    void declension_data();
+    void declension();
+    void conjugation_data();
+    void conjugation();
+    void labels_data();
+    void labels();
+    void nthField_data();
+    void nthField();
+    void headers();
+};
+
+void TestParadigmPlacement::declension_data()
+{
+    QTest::addColumn<QString>("tags");
+    QTest::addColumn<Cells>("cells");
+    QTest::newRow("noun nomn") << "NOUN,inan,masc sing,nomn" << Cells{{1, 1}};
+    QTest::newRow("noun plur ablt") << "NOUN,inan,masc plur,ablt" << Cells{{4, 5}};
+    QTest::newRow("femn gent") << "NOUN,inan,femn sing,gent" << Cells{{2, 2}};
+    QTest::newRow("neut datv") << "NOUN,inan,neut sing,datv" << Cells{{3, 3}};
+    QTest::newRow("accs") << "NOUN,anim,masc sing,accs" << Cells{{1, 4}};
+    QTest::newRow("loct") << "NOUN,inan,masc sing,loct" << Cells{{1, 6}};
+    QTest::newRow("adjective gender in form group") << "ADJF,Qual femn,sing,ablt" << Cells{{2, 5}};
+    QTest::newRow("adjective plural") << "ADJF,Qual plur,gent" << Cells{{4, 2}};
+    QTest::newRow("second genitive") << "NOUN,inan,masc sing,gen2" << Cells{};
+    QTest::newRow("second locative") << "NOUN,inan,masc sing,loc2" << Cells{};
+    QTest::newRow("vocative") << "NOUN,anim,femn,Name sing,voct" << Cells{};
+    QTest::newRow("common gender singular") << "NOUN,anim,Ms-f sing,nomn" << Cells{};
+    QTest::newRow("common gender plural") << "NOUN,anim,Ms-f plur,nomn" << Cells{{4, 1}};
+    QTest::newRow("no form group") << "INFN,impf,tran" << Cells{};
+    QTest::newRow("case only in lexeme group") << "NOUN,nomn sing" << Cells{};
+    QTest::newRow("no number") << "NOUN,inan,masc nomn" << Cells{};
+    QTest::newRow("empty") << "" << Cells{};
+}
+
+void TestParadigmPlacement::declension()
+{
+    QFETCH(QString, tags);
+    QFETCH(Cells, cells);
+    const std::optional<CellPosition> placed = PlaceOnDeclension(tags);
+    QCOMPARE(placed ? Cells{*placed} : Cells{}, cells);
+}
+
+void TestParadigmPlacement::conjugation_data()
+{
+    QTest::addColumn<QString>("tags");
+    QTest::addColumn<Cells>("cells");
+    QTest::newRow("1 sing pres") << "VERB,impf,tran sing,1per,pres,indc" << Cells{{4, 1}};
+    QTest::newRow("2 sing futr") << "VERB,perf,tran sing,2per,futr,indc" << Cells{{6, 2}};
+    QTest::newRow("3 sing pres without gender") << "VERB,impf,tran sing,3per,pres,indc"
+                                                << Cells{{4, 3}, {4, 4}, {4, 5}};
+    QTest::newRow("3 sing futr without gender") << "VERB,perf,tran sing,3per,futr,indc"
+                                                << Cells{{6, 3}, {6, 4}, {6, 5}};
+    QTest::newRow("past masc") << "VERB,impf,tran masc,sing,past,indc" << Cells{{5, 3}};
+    QTest::newRow("past femn") << "VERB,impf,tran femn,sing,past,indc" << Cells{{5, 4}};
+    QTest::newRow("past neut") << "VERB,impf,tran neut,sing,past,indc" << Cells{{5, 5}};
+    QTest::newRow("past plural, no person") << "VERB,impf,tran plur,past,indc" << Cells{};
+    QTest::newRow("1 plur pres") << "VERB,impf,tran plur,1per,pres,indc" << Cells{{4, 6}};
+    QTest::newRow("2 plur futr") << "VERB,perf,tran plur,2per,futr,indc" << Cells{{6, 7}};
+    QTest::newRow("3 plur pres") << "VERB,impf,tran plur,3per,pres,indc" << Cells{{4, 8}};
+    QTest::newRow("imperative") << "VERB,impf,tran sing,impr,excl" << Cells{};
+    QTest::newRow("infinitive") << "INFN,impf,tran" << Cells{};
+    QTest::newRow("no number") << "VERB,impf,tran 3per,pres" << Cells{};
+}
+
+void TestParadigmPlacement::conjugation()
+{
+    QFETCH(QString, tags);
+    QFETCH(Cells, cells);
+    QCOMPARE(PlaceOnConjugation(tags), cells);
+}
+
+void TestParadigmPlacement::labels_data()
+{
+    QTest::addColumn<QString>("tags");
+    QTest::addColumn<QString>("label");
+    const QList<QPair<QString, QString>> table{
+        {"NOUN,anim,masc sing,nomn", "существительное"},
+        {"ADJF", "прилагательное"},
+        {"ADJS", "краткое прилагательное"},
+        {"COMP", "компаратив"},
+        {"VERB", "глагол"},
+        {"INFN,impf,tran", "глагол (инфинитив)"},
+        {"PRTF", "полное причастие"},
+        {"PRTS", "краткое причастие"},
+        {"GRND", "деепричастие"},
+        {"NUMR", "числительное"},
+        {"ADVB", "наречие"},
+        {"NPRO", "местоимение"},
+        {"PRED", "предикатив"},
+        {"PREP", "предлог"},
+        {"CONJ", "союз"},
+        {"PRCL", "частица"},
+        {"INTJ", "междометие"},
+        {"NOU", ""},
+        {"noun,anim", ""},
+        {"ABCD", ""},
+        {"", ""},
+    };
+    for (const auto &[tags, label] : table)
+        QTest::newRow(qPrintable(tags.isEmpty() ? QStringLiteral("(empty)") : tags)) << tags << label;
+}
+
+void TestParadigmPlacement::labels()
+{
+    QFETCH(QString, tags);
+    QFETCH(QString, label);
+    QCOMPARE(PartOfSpeechLabel(tags), label);
+}
+
+void TestParadigmPlacement::nthField_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("form group") << "NOUN,anim sing,nomn" << 1 << " " << "sing,nomn";
+    QTest::newRow("field 0") << "NOUN,anim sing,nomn" << 0 << " " << "NOUN,anim";
+    QTest::newRow("no separator, field 0") << "INFN,tran" << 0 << " " << "INFN,tran";
+    QTest::newRow("no separator, field 1") << "INFN,tran" << 1 << " " << "";
+    QTest::newRow("up to the next separator") << "a b c" << 1 << " " << "b";
+    QTest::newRow("empty middle field") << "a  c" << 1 << " " << "";
+    QTest::newRow("trailing separator") << "a " << 1 << " " << "";
+    QTest::newRow("long separator") << "a--b--c" << 2 << "--" << "c";
+    QTest::newRow("empty text") << "" << 0 << " " << "";
+}
+
+void TestParadigmPlacement::nthField()
+{
+    QFETCH(QString, text);
+    QFETCH(int, n);
+    QFETCH(QString, separator);
+    QFETCH(QString, field);
+    QCOMPARE(NthField(text, n, separator), field);
+}
+
+void TestParadigmPlacement::headers()
+{
+    const ParadigmGrid declension = DeclensionHeaders();
+    QCOMPARE(declension.at(0, 6), QStringLiteral("Предложный (о ком,о чём?)"));
+    QCOMPARE(declension.at(4, 0), QStringLiteral("Множественное число"));
+    QCOMPARE(declension.at(1, 1), QString());
+    const ParadigmGrid conjugation = ConjugationHeaders();
+    QCOMPARE(conjugation.at(3, 8), QStringLiteral("Они"));
+    QCOMPARE(conjugation.at(0, 6), QStringLiteral("Множественное"));
+    QCOMPARE(conjugation.at(2, 4), QStringLiteral("Женский"));
+    QCOMPARE(conjugation.at(6, 0), QStringLiteral("Будущее время"));
+}
+
+QTEST_APPLESS_MAIN(TestParadigmPlacement)
+#include "test_paradigm_placement.moc"

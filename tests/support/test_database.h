@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace tornelis::test {
+
+struct FormRow {
+    qint64 id;
+    QString word;
+    QString prop;
+    int accent;
+    qint64 initformId;
+};
+
+struct YoRow {
+    QString str;
+    QString strYo;
+};
+
+struct DatabaseObjects {
+    bool formsView = true;
+    bool yo = true;
+};
+
+// Writes a small forms.db at path laid out as the real dictionary: forms_view
+// as a view over a forms table and a table of tag strings, and the yo table.
+// Rows keep the order given, so statements deliver them in that order.
+void WriteTestDatabase(const QString &path, const QList<FormRow> &forms,
+                       const QList<YoRow> &yo = {}, DatabaseObjects objects = {});
+
+// One lexeme: rows numbered from firstId, the first row being the lemma.
+QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags);
+
+}  // namespace tornelis::test
