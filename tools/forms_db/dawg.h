@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace tornelis::formsdb {
+
+// A dawgdic dictionary with its guide, as stored in a words.dawg file:
+// uint32 unit count, the units, uint32 guide size, then two guide bytes per unit.
+class Dawg {
+public:
+    // Reads the file; throws std::runtime_error on a missing or malformed file.
+    static Dawg Load(const QString &path);
+
+    // Calls visit with every key, in depth-first (byte) order.
+    void ForEachKey(const std::function<void(const QByteArray &key)> &visit) const;
+
+    std::size_t unitCount() const { return units_.size(); }
+
+private:
+    void Walk(std::uint32_t index, QByteArray &key,
+              const std::function<void(const QByteArray &)> &visit) const;
+    std::uint32_t Child(std::uint32_t index, unsigned char label) const;
+
+    std::vector<std::uint32_t> units_;
+    std::vector<unsigned char> guide_;
+};
+
+}  // namespace tornelis::formsdb

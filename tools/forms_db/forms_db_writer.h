@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/sqlite_database.h"
+#include "lexeme_split.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace tornelis::formsdb {
+
+// Writes forms.db: forms_view as a view over the forms, their lexemes and
+// the tag strings, and the yo table. It writes into a temporary file beside the
+// target and renames it over the target only in Finish, so a failed build
+// never leaves a half-written forms.db in place.
+class FormsDbWriter {
+public:
+    FormsDbWriter(const QString &targetPath, const QStringList &tags);
+    ~FormsDbWriter();
+    FormsDbWriter(const FormsDbWriter &) = delete;
+    FormsDbWriter &operator=(const FormsDbWriter &) = delete;
+
+    // Adds the rows of one lexeme in their delivery order; accents[i] belongs
+    // to lexeme.forms[i]. Returns the id of its lemma row.
+    qint64 AddLexeme(const BuiltLexeme &lexeme, const std::vector<int> &accents);
+    void AddYo(const QString &str, const QString &strYo);
+
+    // Builds the indexes, closes the file and moves it into place.
+    void Finish();
+
+    qint64 rowCount() const { return nextId_ - 1; }
+
+private:
+    void ReleaseStatements();
+
+    QString targetPath_;
+    QString temporaryPath_;
+    SqliteDatabase database_;
+    std::unique_ptr<SqliteStatement> insertForm_;
+    std::unique_ptr<SqliteStatement> insertLexeme_;
+    std::unique_ptr<SqliteStatement> insertYo_;
+    qint64 nextId_ = 1;
+    bool finished_ = false;
+};
+
+}  // namespace tornelis::formsdb

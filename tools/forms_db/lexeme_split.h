@@ -1,0 +1,46 @@
+#pragma once
+
+#include "opencorpora.h"
+
+#include <vector>
+
+namespace tornelis::formsdb {
+
+// A lexeme as it goes into forms.db: its forms in the order the statements
+// are to deliver them, and which of them is the lemma row.
+struct BuiltLexeme {
+    std::vector<SourceForm> forms;
+    std::size_t lemmaIndex = 0;
+};
+
+// Splits the forms of one source lexeme into lexemes that make good tables.
+// A verb keeps its infinitive, finite forms and gerunds (lemma: the
+// infinitive); a full participle keeps the short ones of its tense and voice;
+// an adjective keeps its short forms and comparatives, while its superlatives
+// and its наи- forms are lexemes of their own (lemma: the nominative masculine
+// singular); everything else is split by the lexeme group of its tags.
+// Within a lexeme finite verb forms come first and the infinitive last, and a
+// variant form comes before the standard form of the same cell, so that the
+// standard form is the one the table keeps.
+class LexemeSplitter {
+public:
+    LexemeSplitter(const QStringList &tags, const QStringList &prefixes);
+
+    std::vector<BuiltLexeme> Split(const std::vector<SourceForm> &forms) const;
+
+private:
+    // What the split needs of each tag, worked out once per tag id.
+    struct TagFacts {
+        QString key;          // the lexeme a form with this tag joins (before the наи- rule)
+        bool adjectival;      // ADJF, ADJS or COMP: the наи- forms go apart
+        bool lemmaCandidate;  // the row that names the lexeme
+        int deliveryRank;     // finite forms, gerunds, infinitive; variants before standard forms
+    };
+
+    QString KeyOf(const SourceForm &form) const;
+
+    std::vector<TagFacts> facts_;
+    int superlativePrefixId_ = -1;
+};
+
+}  // namespace tornelis::formsdb

@@ -1,0 +1,78 @@
+// build-forms-db: writes forms.db from OpenCorpora (the az package's dicts/),
+// the eyo-kernel ё lists and, when given, the stress files.
+#include "build_forms_db.h"
+#include "engine/sqlite_database.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <stdexcept>
+
+using namespace tornelis::formsdb;
+
+namespace {
+
+void Say(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Builds the Tornelis dictionary forms.db."));
+    parser.addHelpOption();
+    const QCommandLineOption azOption(QStringLiteral("az"), QStringLiteral("The az package's dicts folder."), QStringLiteral("DIR"));
+    const QCommandLineOption eyoOption(QStringLiteral("eyo"), QStringLiteral("The eyo-kernel dictionary folder."), QStringLiteral("DIR"));
+    const QCommandLineOption stressOption(QStringLiteral("stress"), QStringLiteral("The folder of the stress files (optional)."), QStringLiteral("DIR"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("The forms.db to write."), QStringLiteral("FILE"));
+    parser.addOptions({azOption, eyoOption, stressOption, outputOption});
+    parser.process(app);
+    if (!parser.isSet(azOption) || !parser.isSet(eyoOption) || !parser.isSet(outputOption)) {
+        Say(QStringLiteral("build-forms-db: --az, --eyo and --output are required (see --help)"));
+        return 2;
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        Say(QStringLiteral("Reading OpenCorpora from %1...").arg(parser.value(azOption)));
+        const OpenCorpora corpus = OpenCorpora::Load(parser.value(azOption));
+        std::size_t keyCount = 0;
+        std::vector<SourceLexeme> lexemes = corpus.ReadLexemes(&keyCount);
+        Say(QStringLiteral("  %1 keys, %2 source lexemes").arg(keyCount).arg(lexemes.size()));
+
+        StressDictionary stress;
+        if (parser.isSet(stressOption)) {
+            Say(QStringLiteral("Reading the stress files from %1...").arg(parser.value(stressOption)));
+            stress = StressDictionary::Load(parser.value(stressOption));
+            Say(QStringLiteral("  %1 forms").arg(stress.size()));
+        } else {
+            Say(QStringLiteral("No stress files given: accents come from the ё and one-vowel rules only."));
+        }
+
+        const QDir eyo(parser.value(eyoOption));
+        BuildSources sources{corpus, std::move(lexemes), stress,
+                             ReadEyoList(eyo.filePath(QStringLiteral("safe.txt"))),
+                             ReadEyoList(eyo.filePath(QStringLiteral("not_safe.txt")))};
+        Say(QStringLiteral("Writing %1...").arg(parser.value(outputOption)));
+        const BuildReport report = BuildFormsDb(sources, parser.value(outputOption), Say);
+        Say(QStringLiteral("Done in %1 s: %2 lexemes, %3 rows, %4 with a stress mark, %5 ё spellings.")
+                .arg(timer.elapsed() / 1000.0, 0, 'f', 1)
+                .arg(report.lexemes)
+                .arg(report.rows)
+                .arg(report.accentedRows)
+                .arg(report.yoRows));
+    } catch (const std::exception &error) {
+        Say(QStringLiteral("build-forms-db: %1").arg(QString::fromUtf8(error.what())));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tornelis::formsdb {
+
+// Stress positions of word forms from forms-stress.tsv.gz (forms with one
+// stress whatever the reading) and forms-stress-ambiguous.tsv.gz (forms whose
+// stress depends on the reading).
+class StressDictionary {
+public:
+    // Reads both files from dir; throws std::runtime_error on an unreadable
+    // or malformed file.
+    static StressDictionary Load(const QString &dir);
+
+    bool isEmpty() const { return unique_.isEmpty() && ambiguous_.isEmpty(); }
+    qsizetype size() const { return unique_.size() + ambiguous_.size(); }
+
+    // The stress of form in the reading given by its OpenCorpora tags and
+    // lemma candidates, or nothing when the files do not settle it.
+    std::optional<int> Lookup(const QString &form, const QString &tags, const QStringList &lemmas) const;
+
+    void AddUnique(const QString &form, int accent) { unique_.insert(form, qint8(accent)); }
+    void AddReading(const QString &form, const QString &lemma, const QString &giellaTags, int accent);
+
+private:
+    struct Reading {
+        QString lemma;
+        QStringList tags;
+        int accent;
+    };
+
+    QHash<QString, qint8> unique_;
+    QHash<QString, QList<Reading>> ambiguous_;
+};
+
+// The accent of a form: from the stress files where they settle it; else 0
+// for a form with "ё" (it carries the stress), 1 for a form with exactly one
+// stress vowel, and 0 (no mark) for anything else.
+int ResolveAccent(const StressDictionary &stress, const QString &form, const QString &tags, const QStringList &lemmas);
+
+}  // namespace tornelis::formsdb
