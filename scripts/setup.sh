@@ -45,6 +45,7 @@ fetch_package() {
 prepare_dictionary() {
   local target="$build/bin/forms.db"
   [ -f "$target" ] && return 0
+  mkdir -p "$build/bin"
   fetch_package az 0.2.3
   fetch_package eyo-kernel 4.0.1
   local stress=()

@@ -20,7 +20,7 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
         const QString message = handle_ ? QString::fromUtf8(sqlite3_errmsg(handle_))
                                         : QString::fromUtf8(sqlite3_errstr(code));
         close();
-        throw DatabaseError(message);
+        throw DatabaseError(QStringLiteral("%1: %2").arg(path, message));
     }
 }
 

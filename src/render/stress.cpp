@@ -1,18 +1,9 @@
 #include "render/stress.h"
 
+#include "render/letters.h"
 #include "render/syllables.h"
 
 namespace tornelis {
-namespace {
-
-// The nine vowels that carry a stress mark; "ё" is always stressed and is not counted.
-bool IsStressVowel(QChar lower)
-{
-    static const QString vowels = QStringLiteral("аяоуюеэиы");
-    return vowels.contains(lower);
-}
-
-}  // namespace
 
 QString RenderForm(const QString &word, int accent, bool stressOn, bool syllablesOn)
 {

@@ -1,17 +1,12 @@
 #include "render/syllables.h"
 
+#include "render/letters.h"
 #include "render/separators.h"
 
 #include <vector>
 
 namespace tornelis {
 namespace {
-
-bool IsSyllableVowel(QChar c)
-{
-    static const QString vowels = QStringLiteral("аяоёеэуюиыАЯОЁЕЭУЮИЫ");
-    return vowels.contains(c);
-}
 
 bool IsSign(QChar c)
 {
@@ -20,9 +15,9 @@ bool IsSign(QChar c)
 
 // Position (from 1) of the last character that stays with the vowel at
 // position v when the next vowel stands d characters further on.
-qsizetype CutAfterVowel(const QString &chunk, qsizetype v, qsizetype d)
+qsizetype CutAfterVowel(QStringView chunk, qsizetype v, qsizetype d)
 {
-    const auto signAt = [&chunk](qsizetype position) { return IsSign(chunk.at(position - 1)); };
+    const auto signAt = [chunk](qsizetype position) { return IsSign(chunk.at(position - 1)); };
     switch (d) {
     case 1:
     case 2:
@@ -40,26 +35,45 @@ qsizetype CutAfterVowel(const QString &chunk, qsizetype v, qsizetype d)
     }
 }
 
-void DivideChunk(const QString &chunk, QStringList &syllables)
+// Calls take(syllable) for each syllable of one chunk of word characters.
+// Vowel positions count from 1 and the list grows with the chunk, so chunks
+// of any length divide by the same rule.
+template <typename Take>
+void DivideChunk(QStringView chunk, std::vector<qsizetype> &vowels, Take &&take)
 {
-    // Positions count from 1 and grow with the chunk, so chunks of any length divide.
-    std::vector<qsizetype> vowels;
+    vowels.clear();
     for (qsizetype i = 0; i < chunk.size(); ++i) {
         if (IsSyllableVowel(chunk.at(i)))
             vowels.push_back(i + 1);
     }
     if (vowels.size() < 2) {
-        syllables.append(chunk);
+        take(chunk);
         return;
     }
     qsizetype from = 1;
     for (std::size_t k = 0; k + 1 < vowels.size(); ++k) {
         const qsizetype v = vowels[k];
         const qsizetype cut = CutAfterVowel(chunk, v, vowels[k + 1] - v);
-        syllables.append(chunk.mid(from - 1, cut - from + 1));
+        take(chunk.sliced(from - 1, cut - from + 1));
         from = cut + 1;
     }
-    syllables.append(chunk.mid(from - 1));
+    take(chunk.sliced(from - 1));
+}
+
+// Calls take(syllable) for each syllable of text; separators end a chunk and
+// are dropped.
+template <typename Take>
+void ForEachSyllable(QStringView text, Take &&take)
+{
+    std::vector<qsizetype> vowels;
+    qsizetype chunkStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !IsSeparator(text.at(i)))
+            continue;
+        if (i > chunkStart)
+            DivideChunk(text.sliced(chunkStart, i - chunkStart), vowels, take);
+        chunkStart = i + 1;
+    }
 }
 
 }  // namespace
@@ -67,30 +81,21 @@ void DivideChunk(const QString &chunk, QStringList &syllables)
 qsizetype SplitSyllables(const QString &text, QStringList &syllables)
 {
     syllables.clear();
-    QString chunk;
-    const QString closed = text + QLatin1Char(' ');
-    for (QChar c : closed) {
-        if (!IsSeparator(c)) {
-            chunk.append(c);
-            continue;
-        }
-        if (!chunk.isEmpty()) {
-            DivideChunk(chunk, syllables);
-            chunk.clear();
-        }
-    }
+    ForEachSyllable(text, [&syllables](QStringView syllable) { syllables.append(syllable.toString()); });
     return syllables.size();
 }
 
 QString HyphenateWord(const QString &text)
 {
-    if (text.isEmpty())
-        return text;
-    QStringList syllables;
+    QString joined;
+    joined.reserve(text.size() + text.size() / 2);
+    ForEachSyllable(text, [&joined](QStringView syllable) {
+        if (!joined.isEmpty())
+            joined.append(QLatin1Char('-'));
+        joined.append(syllable);
+    });
     // A text made only of separators ("…", "—") has no syllables; it is shown as it is.
-    if (SplitSyllables(text, syllables) == 0)
-        return text;
-    return syllables.join(QLatin1Char('-'));
+    return joined.isEmpty() ? text : joined;
 }
 
 }  // namespace tornelis

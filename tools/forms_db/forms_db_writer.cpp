@@ -15,7 +15,8 @@ FormsDbWriter::FormsDbWriter(const QString &targetPath, const QStringList &tags)
     QFile::remove(temporaryPath_);
     database_ = SqliteDatabase(temporaryPath_, SqliteDatabase::Mode::Create);
     database_.exec(QStringLiteral(
-        "pragma journal_mode = off; pragma synchronous = off; pragma cache_size = -262144;"
+        "pragma encoding = 'UTF-16le'; pragma journal_mode = off; pragma synchronous = off;"
+        "pragma cache_size = -262144;"
         "begin;"
         "create table tags(id integer primary key, prop text not null);"
         "create table forms(id integer primary key, word text not null, tag_id integer not null,"

@@ -1,0 +1,326 @@
+#include "build_forms_db.h"
+#include "engine/decline_command.h"
+#include "engine/sqlite_database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <optional>
+
+using namespace tornelis;
+using namespace tornelis::formsdb;
+
+namespace {
+
+const RenderOptions kPlain{false, false, LetterCase::Lower};
+
+QStringList Words(const std::vector<SourceForm> &forms)
+{
+    QStringList words;
+    for (const SourceForm &form : forms)
+        words.append(form.word);
+    return words;
+}
+
+QStringList GridRow(const ParadigmGrid &grid, int row, int firstColumn)
+{
+    QStringList cells;
+    for (int column = firstColumn; column < grid.columns(); ++column)
+        cells.append(grid.at(column, row));
+    return cells;
+}
+
+}  // namespace
+
+// The builder on the real sources: the az package fetched by scripts/setup.sh
+// and the stress files beside the checkout.
+class TestFormsDbBuilder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void decoderReadsEveryKey();
+    void decoderExpandsParadigms_data();
+    void decoderExpandsParadigms();
+    void lookupsThroughTheEngine_data();
+    void lookupsThroughTheEngine();
+    void verbTableHasThirdPersonAndNoParticiple();
+    void participleAndAdjectiveTables();
+    void accentsFromFilesAndRules_data();
+    void accentsFromFilesAndRules();
+    void yoRules();
+    void statementsAreIndexSearches();
+    void failedBuildLeavesTargetUntouched();
+    void malformedSourceIsReported();
+
+private:
+    const SourceLexeme &lexemeOf(const QString &lemma, const QString &partOfSpeech) const;
+    DeclineOutcome decline(const QString &word);
+
+    std::optional<OpenCorpora> corpus_;
+    std::vector<SourceLexeme> lexemes_;
+    std::size_t keyCount_ = 0;
+    StressDictionary stress_;
+    QTemporaryDir dir_;
+    QString smallDb_;
+    std::optional<DURIDOD> engine_;
+};
+
+const SourceLexeme &TestFormsDbBuilder::lexemeOf(const QString &lemma, const QString &partOfSpeech) const
+{
+    for (const SourceLexeme &lexeme : lexemes_) {
+        if (lexeme.lemma == lemma &&
+            corpus_->tags().at(corpus_->paradigms()[lexeme.paradigmId].tagIds[0]).startsWith(partOfSpeech))
+            return lexeme;
+    }
+    qFatal("no lexeme %s", qPrintable(lemma));
+}
+
+DeclineOutcome TestFormsDbBuilder::decline(const QString &word)
+{
+    return RunDeclineCommand(*engine_, {word, QString(), true, kPlain});
+}
+
+void TestFormsDbBuilder::initTestCase()
+{
+    QVERIFY2(QDir(QStringLiteral(TORNELIS_AZ_DICTS)).exists(), "run scripts/setup.sh to fetch the sources");
+    corpus_ = OpenCorpora::Load(QStringLiteral(TORNELIS_AZ_DICTS));
+    lexemes_ = corpus_->ReadLexemes(&keyCount_);
+    if (QDir(QStringLiteral(TORNELIS_STRESS_DIR)).exists())
+        stress_ = StressDictionary::Load(QStringLiteral(TORNELIS_STRESS_DIR));
+
+    // A small dictionary of a handful of lexemes, built as the real one is.
+    BuildSources sources{*corpus_, {}, stress_,
+                         ReadEyoList(QDir(QStringLiteral(TORNELIS_EYO_DIR)).filePath(QStringLiteral("safe.txt"))),
+                         ReadEyoList(QDir(QStringLiteral(TORNELIS_EYO_DIR)).filePath(QStringLiteral("not_safe.txt")))};
+    for (const auto &[lemma, pos] : QList<QPair<QString, QString>>{{"стол", "NOUN"}, {"читать", "INFN"},
+                                                                    {"идти", "INFN"}, {"красивый", "ADJF"},
+                                                                    {"город", "NOUN"}, {"мама", "NOUN"},
+                                                                    {"ёлка", "NOUN"}, {"весь", "ADJF"}})
+        sources.lexemes.push_back(lexemeOf(lemma, pos));
+    smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
+    const BuildReport report = BuildFormsDb(sources, smallDb_, [](const QString &) {});
+    QCOMPARE(report.lexemes > qint64(sources.lexemes.size()), true);
+    engine_.emplace();
+    engine_->Connect(smallDb_);
+    QVERIFY(engine_->Connected);
+}
+
+void TestFormsDbBuilder::decoderReadsEveryKey()
+{
+    QCOMPARE(keyCount_, std::size_t(5094147));
+    QCOMPARE(lexemes_.size(), std::size_t(174756));
+    QCOMPARE(corpus_->tags().size(), 4880);
+    QCOMPARE(corpus_->paradigms().size(), std::size_t(3256));
+}
+
+void TestFormsDbBuilder::decoderExpandsParadigms_data()
+{
+    QTest::addColumn<QString>("lemma");
+    QTest::addColumn<QString>("partOfSpeech");
+    QTest::addColumn<QStringList>("someForms");
+    QTest::addColumn<QStringList>("someTags");
+    QTest::newRow("стол") << "стол" << "NOUN"
+                          << QStringList{"стол", "стола", "столу", "столом", "столе", "столы", "столов", "столам",
+                                         "столами", "столах"}
+                          << QStringList{"NOUN,inan,masc sing,nomn", "NOUN,inan,masc plur,ablt"};
+    QTest::newRow("читать") << "читать" << "INFN"
+                            << QStringList{"читать", "читаю", "читает", "читал", "читая", "читающий", "читаемый",
+                                           "читанный", "читан"}
+                            << QStringList{"INFN,impf,tran", "VERB,impf,tran sing,3per,pres,indc", "GRND,impf,tran pres"};
+    QTest::newRow("идти, empty stem") << "идти" << "INFN" << QStringList{"идти", "иду", "идёт", "шёл", "шла", "шли"}
+                                      << QStringList{"INFN,impf,intr"};
+    QTest::newRow("красивый") << "красивый" << "ADJF"
+                              << QStringList{"красивый", "красивейший", "наикрасивейший", "красив", "красива",
+                                             "красивее", "покрасивее"}
+                              << QStringList{"ADJF,Qual masc,sing,nomn", "ADJF,Supr,Qual masc,sing,nomn"};
+}
+
+void TestFormsDbBuilder::decoderExpandsParadigms()
+{
+    QFETCH(QString, lemma);
+    QFETCH(QString, partOfSpeech);
+    QFETCH(QStringList, someForms);
+    QFETCH(QStringList, someTags);
+    const std::vector<SourceForm> forms = corpus_->Expand(lexemeOf(lemma, partOfSpeech));
+    QCOMPARE(forms.front().word, lemma);
+    const QStringList words = Words(forms);
+    for (const QString &form : someForms)
+        QVERIFY2(words.contains(form), qPrintable(form));
+    QStringList tags;
+    for (const SourceForm &form : forms)
+        tags.append(corpus_->tags().at(form.tagId));
+    for (const QString &tag : someTags)
+        QVERIFY2(tags.contains(tag), qPrintable(tag));
+}
+
+void TestFormsDbBuilder::lookupsThroughTheEngine_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("page");
+    QTest::newRow("a finite form: one verb tab") << "читаю" << QStringList{"читать (глагол (инфинитив))"} << 1;
+    QTest::newRow("the infinitive") << "читать" << QStringList{"читать (глагол (инфинитив))"} << 1;
+    QTest::newRow("a gerund") << "читая" << QStringList{"читать (глагол (инфинитив))"} << 1;
+    QTest::newRow("a participle") << "читающая" << QStringList{"читающий (полное причастие)"} << 0;
+    QTest::newRow("a short participle") << "читаем" << QStringList{"читать (глагол (инфинитив))", "читаемый (полное причастие)"} << 1;
+    QTest::newRow("a superlative") << "красивейший" << QStringList{"красивейший (прилагательное)"} << 0;
+    QTest::newRow("a short form") << "красива" << QStringList{"красивый (прилагательное)"} << 0;
+    QTest::newRow("наи-") << "наикрасивейшая" << QStringList{"наикрасивейший (прилагательное)"} << 0;
+    QTest::newRow("noun, not its abbreviation") << "города" << QStringList{"город (существительное)"} << 0;
+    QTest::newRow("suppletive past") << "шёл" << QStringList{"идти (глагол (инфинитив))"} << 1;
+}
+
+void TestFormsDbBuilder::lookupsThroughTheEngine()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, captions);
+    QFETCH(int, page);
+    const DeclineOutcome outcome = decline(word);
+    QCOMPARE(outcome.lemmaCaptions, captions);
+    QCOMPARE(int(outcome.tables.page.value()), page);
+}
+
+void TestFormsDbBuilder::verbTableHasThirdPersonAndNoParticiple()
+{
+    const ParadigmTables tables = decline(QStringLiteral("читать")).tables;
+    QCOMPARE(GridRow(tables.conjugation, 1, 4), QStringList({"читаю", "", ""}));
+    for (int row : {3, 4, 5})
+        QCOMPARE(tables.conjugation.at(4, row), QStringLiteral("читает"));
+    QCOMPARE(GridRow(tables.conjugation, 3, 5), QStringList({"читал", ""}));
+    QCOMPARE(tables.conjugation.at(5, 4), QStringLiteral("читала"));
+    QCOMPARE(tables.conjugation.at(4, 8), QStringLiteral("читают"));
+    QCOMPARE(tables.declension, ParadigmGrid(5, 7));  // no participle lands anywhere
+}
+
+void TestFormsDbBuilder::participleAndAdjectiveTables()
+{
+    ParadigmTables tables = decline(QStringLiteral("читающая")).tables;
+    QCOMPARE(GridRow(tables.declension, 1, 1), QStringList({"читающий", "читающая", "читающее", "читающие"}));
+    QCOMPARE(GridRow(tables.declension, 5, 1), QStringList({"читающим", "читающей", "читающим", "читающими"}));
+
+    tables = decline(QStringLiteral("города")).tables;
+    QCOMPARE(tables.declension.at(1, 1), QStringLiteral("город"));
+    QCOMPARE(tables.declension.at(4, 1), QStringLiteral("города"));
+
+    tables = decline(QStringLiteral("мамою")).tables;
+    QCOMPARE(tables.declension.at(2, 5), QStringLiteral("мамой"));
+    QCOMPARE(tables.declensionTags.at(2, 5), QStringLiteral("NOUN,anim,femn sing,ablt"));
+
+    tables = decline(QStringLiteral("красивый")).tables;
+    QCOMPARE(GridRow(tables.declension, 1, 1), QStringList({"красивый", "красивая", "красивое", "красивые"}));
+}
+
+void TestFormsDbBuilder::accentsFromFilesAndRules_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("tags");
+    QTest::addColumn<QString>("lemma");
+    QTest::addColumn<bool>("needsFiles");
+    QTest::addColumn<int>("accent");
+    QTest::newRow("стол") << "стол" << "NOUN,inan,masc sing,nomn" << "стол" << true << 1;
+    QTest::newRow("столами") << "столами" << "NOUN,inan,masc plur,ablt" << "стол" << true << 2;
+    QTest::newRow("молоко") << "молоко" << "NOUN,inan,neut,Sgtm sing,nomn" << "молоко" << true << 3;
+    QTest::newRow("города, genitive singular") << "города" << "NOUN,inan,masc sing,gent" << "город" << true << 1;
+    QTest::newRow("города, nominative plural") << "города" << "NOUN,inan,masc plur,nomn" << "город" << true << 3;
+    QTest::newRow("замок: readings disagree") << "замок" << "NOUN,inan,masc sing,nomn" << "замок" << true << 0;
+    QTest::newRow("ё rule") << "жёлтенькёщ" << "ADJF masc,sing,nomn" << "" << false << 0;
+    QTest::newRow("one-vowel rule") << "брюхть" << "NOUN sing,nomn" << "" << false << 1;
+    QTest::newRow("several vowels, unknown") << "калабуда" << "NOUN sing,nomn" << "" << false << 0;
+    QTest::newRow("no vowel") << "ткщ" << "NOUN sing,nomn" << "" << false << 0;
+}
+
+void TestFormsDbBuilder::accentsFromFilesAndRules()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, tags);
+    QFETCH(QString, lemma);
+    QFETCH(bool, needsFiles);
+    QFETCH(int, accent);
+    if (needsFiles && stress_.isEmpty())
+        QSKIP("the stress files are not beside the checkout");
+    QCOMPARE(ResolveAccent(stress_, form, tags, {lemma}), accent);
+}
+
+void TestFormsDbBuilder::yoRules()
+{
+    QCOMPARE(engine_->RestoreYo(QStringLiteral("елка")), QStringLiteral("ёлка"));
+    QCOMPARE(engine_->RestoreYo(QStringLiteral("Елка")), QStringLiteral("Ёлка"));
+    QCOMPARE(engine_->RestoreYo(QStringLiteral("все")), QStringLiteral("все"));
+    QCOMPARE(engine_->RestoreYo(QStringLiteral("идет")), QStringLiteral("идёт"));  // a form of идти
+    QCOMPARE(decline(QStringLiteral("елку")).word, QStringLiteral("ёлку"));
+
+    YoTableBuilder yo({{"ёжик", false}, {"берёзник", true}, {"Алёша", false}, {"всё", false}},
+                      {{"всё", false}, {"берёт", false}});
+    yo.AddDictionaryForms({"шёл", "берёт", "берет", "нёбо", "небо", "чёрт"});
+    QMap<QString, QString> rows;
+    yo.ForEachRow([&rows](const QString &str, const QString &strYo) { rows.insert(str, strYo); });
+    const QMap<QString, QString> expected{{"ежик", "ёжик"}, {"Ежик", "Ёжик"}, {"березник", "берёзник"},
+                                          {"Алеша", "Алёша"}, {"шел", "шёл"},  {"черт", "чёрт"}};
+    QCOMPARE(rows, expected);
+}
+
+void TestFormsDbBuilder::statementsAreIndexSearches()
+{
+    SqliteDatabase database(smallDb_, SqliteDatabase::Mode::ReadOnly);
+    for (const QString &statement : {
+             QStringLiteral("select str_yo from yo where str= :STR "),
+             QStringLiteral("select initform_id,prop from forms_view where word=:WORD group by initform_id;"),
+             QStringLiteral("select word,prop from forms_view where id=:ID;"),
+             QStringLiteral("select word,prop,accent from forms_view where initform_id=:ID;")}) {
+        SqliteStatement plan(database, QStringLiteral("explain query plan ") + statement);
+        plan.bindText(1, QStringLiteral("1"));
+        QStringList steps;
+        while (plan.step())
+            steps.append(plan.columnText(3));
+        QVERIFY2(!steps.isEmpty(), qPrintable(statement));
+        for (const QString &step : std::as_const(steps))
+            QVERIFY2(step.startsWith(QLatin1String("SEARCH")) || step.startsWith(QLatin1String("USE TEMP B-TREE")),
+                     qPrintable(statement + QStringLiteral(": ") + step));
+    }
+}
+
+void TestFormsDbBuilder::failedBuildLeavesTargetUntouched()
+{
+    const QString target = dir_.filePath(QStringLiteral("kept.db"));
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("the dictionary that was here");
+    file.close();
+
+    const SourceLexeme verb = lexemeOf(QStringLiteral("читать"), QStringLiteral("INFN"));
+    BuildSources sources{*corpus_, {verb}, stress_, {}, {}};
+    sources.lexemes.push_back({QStringLiteral("ы"), verb.paradigmId});  // too short for the suffix "ать"
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, BuildFormsDb(sources, target, [](const QString &) {}));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("the dictionary that was here"));
+    QCOMPARE(QDir(dir_.path()).entryList({"kept.db*"}), QStringList{"kept.db"});
+}
+
+void TestFormsDbBuilder::malformedSourceIsReported()
+{
+    const QDir source(QStringLiteral(TORNELIS_AZ_DICTS));
+    const QDir broken(dir_.filePath(QStringLiteral("broken")));
+    QVERIFY(broken.mkpath(QStringLiteral(".")));
+    for (const QString &name : {"meta.json", "suffixes.json", "gramtab-opencorpora-int.json"})
+        QVERIFY(QFile::copy(source.filePath(name), broken.filePath(name)));
+    QFile paradigms(source.filePath(QStringLiteral("paradigms.array")));
+    QVERIFY(paradigms.open(QIODevice::ReadOnly));
+    QFile truncated(broken.filePath(QStringLiteral("paradigms.array")));
+    QVERIFY(truncated.open(QIODevice::WriteOnly));
+    truncated.write(paradigms.read(1000));
+    truncated.close();
+    try {
+        OpenCorpora::Load(broken.path());
+        QFAIL("a truncated paradigms.array must be reported");
+    } catch (const std::runtime_error &error) {
+        QVERIFY2(QString::fromUtf8(error.what()).contains(QLatin1String("paradigms.array")), error.what());
+    }
+    QVERIFY(QFile::remove(broken.filePath(QStringLiteral("suffixes.json"))));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, OpenCorpora::Load(broken.path()));
+}
+
+QTEST_GUILESS_MAIN(TestFormsDbBuilder)
+#include "test_forms_db_builder.moc"
