@@ -1,0 +1,33 @@
+// Tornelis: the program start.
+#include "shell/lavender_style.h"
+#include "shell/tform1.h"
+#include "shell/tornelis_application.h"
+#include "shell/user_messages.h"
+
+#include <exception>
+#include <memory>
+
+using namespace tornelis;
+
+int main(int argc, char *argv[])
+{
+    TornelisApplication application(argc, argv);
+    application.setApplicationDisplayName(kProgramTitle);
+    ApplyLavenderClassico(application);
+    MessageBoxes messages;
+    application.setMessages(&messages);
+
+    std::unique_ptr<TForm1> form;
+    try {
+        form = std::make_unique<TForm1>(QCoreApplication::applicationDirPath(), messages);
+    } catch (const std::exception &error) {
+        // An error during the start ends the program after its report.
+        application.ReportError(QString::fromUtf8(error.what()));
+        return 1;
+    }
+    messages.setParent(form.get());
+    form->show();
+    const int exitCode = application.exec();
+    form.reset();  // FormDestroy runs on either way of ending
+    return exitCode;
+}

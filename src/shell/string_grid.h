@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QTableWidget>
+
+namespace tornelis {
+
+// A text grid with fixed header rows and columns, addressed as (column,
+// row) like the tables it shows. Header cells are drawn as headers and can
+// never become the current cell; body cells are selectable, not editable.
+// Columns are resized by dragging the line between them.
+class StringGrid : public QTableWidget {
+    Q_OBJECT
+
+public:
+    StringGrid(int columns, int rows, int fixedColumns, int fixedRows, QWidget *parent = nullptr);
+
+    QString Cells(int column, int row) const;
+    void SetCell(int column, int row, const QString &text);
+    void SetColWidths(const QList<int> &widths);
+    int FixedCols() const { return fixedColumns_; }
+    int FixedRows() const { return fixedRows_; }
+    bool IsBodyCell(int column, int row) const;
+
+signals:
+    // A body cell became the current cell: the mouse button was released
+    // over the body, or the keyboard moved the current cell.
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    int ColumnBorderAt(int x) const;
+
+    int fixedColumns_;
+    int fixedRows_;
+    int resizingColumn_ = -1;
+    int resizeStartX_ = 0;
+    int resizeStartWidth_ = 0;
+};
+
+}  // namespace tornelis
