@@ -56,12 +56,12 @@ void WriteTestDatabase(const QString &path, const QList<FormRow> &forms, const Q
     }
 }
 
-QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags)
+QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags, int lemmaIndex)
 {
     QList<FormRow> rows;
     qint64 id = firstId;
     for (const auto &[word, tags] : wordsAndTags)
-        rows.append({id++, word, tags, 0, firstId});
+        rows.append({id++, word, tags, 0, firstId + lemmaIndex});
     return rows;
 }
 

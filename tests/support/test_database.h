@@ -29,7 +29,7 @@ struct DatabaseObjects {
 void WriteTestDatabase(const QString &path, const QList<FormRow> &forms,
                        const QList<YoRow> &yo = {}, DatabaseObjects objects = {});
 
-// One lexeme: rows numbered from firstId, the first row being the lemma.
-QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags);
+// One lexeme: rows numbered from firstId, the row at lemmaIndex being the lemma.
+QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags, int lemmaIndex = 0);
 
 }  // namespace tornelis::test
