@@ -3,11 +3,14 @@
 // the offscreen platform; the dictionary is TORNELIS_FORMS_DB's folder or build/bin.
 #include "common_words.h"
 #include "shell/lavender_style.h"
+#include "shell/text_file_dialogs.h"
 #include "shell/tform1.h"
 #include "shell/tornelis_application.h"
 #include "shell/user_messages.h"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QFileInfo>
 #include <QtTest>
 
@@ -25,16 +28,27 @@ QString ProgramDirectory()
     return QFileInfo(path ? QString::fromLocal8Bit(path) : QStringLiteral(TORNELIS_DEFAULT_FORMS_DB)).path();
 }
 
-MessageBoxes &Messages()
+class ScriptedOpen : public TextFileDialogs {
+public:
+    explicit ScriptedOpen(const QString &path) : path_(path) {}
+    std::optional<ChosenTextFile> ChooseFileToOpen(QWidget *) override { return ChosenTextFile{path_, TextEncoding::Utf8}; }
+    std::optional<ChosenTextFile> ChooseFileToSave(QWidget *, const ChosenTextFile &) override { return std::nullopt; }
+
+private:
+    QString path_;
+};
+
+WindowServices Services()
 {
     static MessageBoxes messages;
-    return messages;
+    static EncodingFileDialogs fileDialogs;
+    return {messages, fileDialogs};
 }
 
 void BM_ConstructionToWindowShown(benchmark::State &state)
 {
     for (auto _ : state) {
-        TForm1 form(ProgramDirectory(), Messages());
+        TForm1 form(ProgramDirectory(), Services());
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             state.SkipWithError("the window was not shown");
@@ -47,7 +61,7 @@ BENCHMARK(BM_ConstructionToWindowShown)->Unit(benchmark::kMillisecond);
 
 void BM_EnterToFilledTables(benchmark::State &state)
 {
-    TForm1 form(ProgramDirectory(), Messages());
+    TForm1 form(ProgramDirectory(), Services());
     form.show();
     QTest::qWaitForWindowExposed(&form);
     const QStringList words = CommonWords();
@@ -61,6 +75,31 @@ void BM_EnterToFilledTables(benchmark::State &state)
     }
 }
 BENCHMARK(BM_EnterToFilledTables)->Unit(benchmark::kMicrosecond);
+
+// Opening a 50 MB UTF-8 text into the text box, as "Открыть" does.
+void BM_Open50MegabyteText(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.txt"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        const QByteArray line = QStringLiteral("Мама мыла раму, а папа читал газету у окна.\r\n").toUtf8();
+        for (qsizetype written = 0; written < 50 * 1024 * 1024; written += line.size())
+            file.write(line);
+    }
+    ScriptedOpen dialogs(path);
+    static MessageBoxes messages;
+    TForm1 form(ProgramDirectory(), {messages, dialogs});
+    form.show();
+    QTest::qWaitForWindowExposed(&form);
+    for (auto _ : state) {
+        form.Memo2->clear();
+        form.N19Click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_Open50MegabyteText)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 

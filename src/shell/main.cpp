@@ -1,5 +1,6 @@
 // Tornelis: the program start.
 #include "shell/lavender_style.h"
+#include "shell/text_file_dialogs.h"
 #include "shell/tform1.h"
 #include "shell/tornelis_application.h"
 #include "shell/user_messages.h"
@@ -16,10 +17,11 @@ int main(int argc, char *argv[])
     ApplyLavenderClassico(application);
     MessageBoxes messages;
     application.setMessages(&messages);
+    EncodingFileDialogs fileDialogs;
 
     std::unique_ptr<TForm1> form;
     try {
-        form = std::make_unique<TForm1>(QCoreApplication::applicationDirPath(), messages);
+        form = std::make_unique<TForm1>(QCoreApplication::applicationDirPath(), WindowServices{messages, fileDialogs});
     } catch (const std::exception &error) {
         // An error during the start ends the program after its report.
         application.ReportError(QString::fromUtf8(error.what()));

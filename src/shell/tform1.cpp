@@ -67,10 +67,11 @@ void FitGrid(StringGrid *grid, QWidget *page)
 
 }  // namespace
 
-TForm1::TForm1(const QString &programDirectory, UserMessages &messages, QWidget *parent)
+TForm1::TForm1(const QString &programDirectory, WindowServices services, QWidget *parent)
     : QMainWindow(parent)
     , programDirectory_(programDirectory)
-    , messages_(messages)
+    , messages_(services.messages)
+    , fileDialogs_(services.fileDialogs)
 {
     setObjectName(QStringLiteral("Form1"));
     CreateControls();
@@ -123,6 +124,10 @@ void TForm1::CreateControls()
     Memo2 = new QPlainTextEdit(GroupBox1);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(Memo2, &QPlainTextEdit::textChanged, this, [this] {
+        memo2Text_.reset();
+        steppedCaret_.reset();
+    });
     auto *textLayout = new QVBoxLayout(GroupBox1);
     textLayout->setContentsMargins(6, 6, 6, 6);
     textLayout->addWidget(Memo2);
@@ -421,6 +426,11 @@ RenderOptions TForm1::CurrentRenderOptions() const
 void TForm1::ReportConnectionError(const QString &message)
 {
     messages_.ShowMessage(message);
+}
+
+void TForm1::ReportError(const QString &message)
+{
+    messages_.ShowError(ErrorReportText(message));
 }
 
 bool TForm1::IsWindowShortcut(const QKeyCombination &key) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/duridod.h"
+#include "export/text_file.h"
 #include "render/render_options.h"
 
 #include <QMainWindow>
@@ -23,7 +24,14 @@ namespace tornelis {
 
 class StatusPanels;
 class StringGrid;
+class TextFileDialogs;
 class UserMessages;
+
+// What the window asks of its surroundings; tests supply their own.
+struct WindowServices {
+    UserMessages &messages;
+    TextFileDialogs &fileDialogs;
+};
 
 // The main window: the word box, the two paradigm tables with their hidden
 // twins, the lemma tabs, the text box, the menu and the status bar. Every
@@ -32,15 +40,16 @@ class TForm1 : public QMainWindow, public ConnectionErrorReporter {
     Q_OBJECT
 
 public:
-    // programDirectory holds forms.db and the program's own files;
-    // messages shows the message boxes.
-    TForm1(const QString &programDirectory, UserMessages &messages, QWidget *parent = nullptr);
+    // programDirectory holds forms.db and the program's own files.
+    TForm1(const QString &programDirectory, WindowServices services, QWidget *parent = nullptr);
     ~TForm1() override;
 
     const QString &ProgramDirectory() const { return programDirectory_; }
     DURIDOD &Engine() { return *DURIDOD_; }
     StatusPanels &StatusBar1() { return *statusPanels_; }
     RenderOptions CurrentRenderOptions() const;
+    // The text built by the last export, as Copy and Save hand it on.
+    const QString &PreparedExportText() const { return exportText_; }
 
     void ReportConnectionError(const QString &message) override;
 
@@ -133,9 +142,26 @@ private:
     void ShowTables(const ParadigmTables &tables);
     void InspectCell(const StringGrid &grid, const StringGrid &twin);
     bool IsWindowShortcut(const QKeyCombination &key) const;
+    void ReportError(const QString &message);
+
+    // Text mode: the text box's text with CR LF breaks and its caret there.
+    const QString &Memo2Text();
+    qsizetype Memo2Caret() const;
+    void MoveMemo2Caret(qsizetype caret);
+    void TakeWordAtCaret(qsizetype caret);
+    void ReplaceMemo2Text(const QString &lineFeedText);
+    void AppendMemo2Text(const QString &lineFeedText, qsizetype from, int load);
 
     QString programDirectory_;
     UserMessages &messages_;
+    TextFileDialogs &fileDialogs_;
+    std::optional<QString> memo2Text_;
+    // The last caret set by a step, which may stand between CR and LF where
+    // the box has no position of its own: (box position, caret in the text).
+    std::optional<std::pair<int, qsizetype>> steppedCaret_;
+    int memo2Load_ = 0;  // a newer text cancels the rest of an older one
+    QString exportText_;
+    ChosenTextFile lastSaved_;
     std::unique_ptr<StatusPanels> statusPanels_;
     std::unique_ptr<DURIDOD> DURIDOD_;
     QActionGroup *letterCaseGroup_ = nullptr;

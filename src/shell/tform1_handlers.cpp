@@ -134,16 +134,8 @@ void TForm1::N34Click()
     BitBtn6Click();
 }
 
-// Text mode, export, the window options, the web lookups, help and the two
-// dialogs are filled in by their own features.
-void TForm1::Memo2Click() {}
-void TForm1::BitBtn1Click() {}
-void TForm1::BitBtn3Click() {}
-void TForm1::N15Click() {}
-void TForm1::N19Click() {}
-void TForm1::N14Click() {}
-void TForm1::N10Click() {}
-void TForm1::N18Click() {}
+// The window options, the web lookups, help and the two dialogs are filled
+// in by their own features.
 void TForm1::N13Click() {}
 void TForm1::N35Click() {}
 void TForm1::PROMPTOne1Click() {}

@@ -3,8 +3,7 @@
 #include "shell/string_grid.h"
 #include "shell/tform1.h"
 #include "shell/tornelis_application.h"
-#include "support/test_database.h"
-#include "recording_messages.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -28,22 +27,6 @@ using namespace tornelis;
 using namespace tornelis::test;
 
 namespace {
-
-QList<FormRow> Dictionary()
-{
-    QList<FormRow> rows;
-    rows += Lexeme(1, {{"стол", "NOUN,inan,masc sing,nomn"},
-                       {"стола", "NOUN,inan,masc sing,gent"},
-                       {"столами", "NOUN,inan,masc plur,ablt"}});
-    rows[2].accent = 2;
-    rows += Lexeme(10, {{"сталь", "NOUN,inan,femn sing,nomn"}, {"стали", "NOUN,inan,femn sing,gent"}});
-    rows += Lexeme(20, {{"стали", "VERB,perf,intr plur,past,indc"},
-                        {"станет", "VERB,perf,intr sing,3per,futr,indc"},
-                        {"стать", "INFN,perf,intr"}},
-                    2);
-    rows += Lexeme(30, {{"ёлка", "NOUN,inan,femn sing,nomn"}});
-    return rows;
-}
 
 QStringList TabCaptions(const QTabBar *tabs)
 {
@@ -74,54 +57,27 @@ private slots:
     void errorInHandlerIsReportedAndProgramGoesOn();
 
 private:
-    void open(const QString &databaseKind = QStringLiteral("good"));
-    void decline(const QString &word);
+    void open(WindowFixture::Database database = WindowFixture::Database::Good) { QVERIFY(window_.Open(database)); }
+    void decline(const QString &word) { window_.Decline(word); }
 
-    QTemporaryDir dir_;
-    RecordingMessages messages_;
-    std::unique_ptr<TForm1> form_;
+    WindowFixture window_;
+    TForm1 *form_ = nullptr;
 };
 
 void TestTForm1::init()
 {
-    messages_ = RecordingMessages();
-    static_cast<TornelisApplication *>(qApp)->setMessages(&messages_);
+    form_ = nullptr;
 }
 
 void TestTForm1::cleanup()
 {
-    form_.reset();
-    QFile::remove(dir_.filePath(QStringLiteral("forms.db")));
-}
-
-void TestTForm1::open(const QString &databaseKind)
-{
-    const QString path = dir_.filePath(QStringLiteral("forms.db"));
-    if (databaseKind == QLatin1String("good"))
-        WriteTestDatabase(path, Dictionary(), {{"елка", "ёлка"}});
-    else if (databaseKind == QLatin1String("no view"))
-        WriteTestDatabase(path, Dictionary(), {}, {false, true});
-    else if (databaseKind == QLatin1String("broken")) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("not a database\n").repeated(64));
-    }
-    form_ = std::make_unique<TForm1>(dir_.path(), messages_);
-    form_->show();
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void TestTForm1::decline(const QString &word)
-{
-    form_->ComboBox1->setFocus();
-    form_->ComboBox1->setEditText(word);
-    QTest::keyClick(form_->ComboBox1, Qt::Key_Return);
+    window_.Close();
 }
 
 void TestTForm1::layoutAndMenu()
 {
     open();
+    form_ = &window_.form();
     TForm1 &form = *form_;
     QCOMPARE(form.windowTitle(), QStringLiteral("Торнелис"));
     QCOMPARE(form.centralWidget()->size() + QSize(0, form.statusBar()->height()), QSize(1055, 458));
@@ -163,6 +119,7 @@ void TestTForm1::layoutAndMenu()
 void TestTForm1::enterDeclinesTheWord()
 {
     open();
+    form_ = &window_.form();
     decline(QStringLiteral("СТОЛАМИ"));
     TForm1 &form = *form_;
     QCOMPARE(TabCaptions(form.TabControl1), QStringList{"стол (существительное)"});
@@ -190,6 +147,7 @@ void TestTForm1::enterDeclinesTheWord()
 void TestTForm1::twoLemmasAndTabSwitch()
 {
     open();
+    form_ = &window_.form();
     decline(QStringLiteral("стали"));
     TForm1 &form = *form_;
     QCOMPARE(TabCaptions(form.TabControl1), QStringList({"сталь (существительное)", "стать (глагол (инфинитив))"}));
@@ -222,6 +180,7 @@ void TestTForm1::optionItemsRerunTheCommand()
     QFETCH(QString, item);
     QFETCH(QString, cell);
     open();
+    form_ = &window_.form();
     decline(QStringLiteral("столами"));
     form_->findChild<QAction *>(item)->trigger();
     QCOMPARE(form_->StringGrid1->Cells(4, 5), cell);
@@ -231,6 +190,7 @@ void TestTForm1::optionItemsRerunTheCommand()
 void TestTForm1::ctrlCInWordBoxRunsTheWindowCopy()
 {
     open();
+    form_ = &window_.form();
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     form_->ComboBox1->setFocus();
     form_->ComboBox1->setEditText(QStringLiteral("слово"));
@@ -238,7 +198,8 @@ void TestTForm1::ctrlCInWordBoxRunsTheWindowCopy()
     QSignalSpy copy(form_->N14, &QAction::triggered);
     QTest::keyClick(form_->ComboBox1, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(copy.count(), 1);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    // The window's Copy put the (empty) declension table there, not the box's text.
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("\t\t\t\r\n").repeated(6));
 }
 
 void TestTForm1::cellInspection_data()
@@ -258,6 +219,7 @@ void TestTForm1::cellInspection()
     QFETCH(int, row);
     QFETCH(QString, line);
     open();
+    form_ = &window_.form();
     decline(QStringLiteral("столами"));
     StringGrid *grid = form_->StringGrid1;
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -282,36 +244,39 @@ void TestTForm1::cellInspection()
 
 void TestTForm1::noDatabaseIsSilent()
 {
-    open(QStringLiteral("none"));
+    open(WindowFixture::Database::None);
+    form_ = &window_.form();
     decline(QStringLiteral("стол"));
-    QVERIFY(messages_.messages.isEmpty());
+    QVERIFY(window_.messages.messages.isEmpty());
     QCOMPARE(form_->TabControl1->count(), 0);
     QCOMPARE(form_->StatusBar1().text(0), QStringLiteral("Всего запросов: 0"));
 }
 
 void TestTForm1::brokenDatabaseIsReportedOnce()
 {
-    open(QStringLiteral("broken"));
-    QCOMPARE(messages_.messages, QStringList{"Ошибка подключения к базе данных"});
+    open(WindowFixture::Database::Broken);
+    form_ = &window_.form();
+    QCOMPARE(window_.messages.messages, QStringList{"Ошибка подключения к базе данных"});
     decline(QStringLiteral("стол"));
     decline(QStringLiteral("стол"));
-    QCOMPARE(messages_.messages.size(), 1);
-    QVERIFY(messages_.errors.isEmpty());
+    QCOMPARE(window_.messages.messages.size(), 1);
+    QVERIFY(window_.messages.errors.isEmpty());
     QCOMPARE(form_->TabControl1->count(), 0);
 }
 
 void TestTForm1::errorInHandlerIsReportedAndProgramGoesOn()
 {
-    open(QStringLiteral("no view"));
+    open(WindowFixture::Database::WithoutFormsView);
+    form_ = &window_.form();
     decline(QStringLiteral("стол"));
-    QCOMPARE(messages_.errors.size(), 1);
-    QVERIFY2(messages_.errors.first().contains(QLatin1String("forms_view")), qPrintable(messages_.errors.first()));
-    QVERIFY(messages_.errors.first().endsWith(QLatin1Char('.')));
+    QCOMPARE(window_.messages.errors.size(), 1);
+    QVERIFY2(window_.messages.errors.first().contains(QLatin1String("forms_view")), qPrintable(window_.messages.errors.first()));
+    QVERIFY(window_.messages.errors.first().endsWith(QLatin1Char('.')));
     QCOMPARE(form_->TabControl1->count(), 0);
     // The window goes on handling events.
     QTest::keyClick(form_->ComboBox1, Qt::Key_F8);
     QVERIFY(form_->N32->isChecked());
-    QCOMPARE(messages_.errors.size(), 2);
+    QCOMPARE(window_.messages.errors.size(), 2);
 }
 
 int main(int argc, char *argv[])

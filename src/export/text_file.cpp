@@ -1,0 +1,20 @@
+#include "export/text_file.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tornelis {
+
+QString WriteTextFile(const ChosenTextFile &file, const QString &text)
+{
+    const QString path = QFileInfo(file.path).absoluteFilePath();
+    QSaveFile output(path);
+    if (!output.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot create file \"%1\". %2").arg(path, output.errorString());
+    const QByteArray bytes = EncodeText(text, file.encoding);
+    if (output.write(bytes) != bytes.size() || !output.commit())
+        return QStringLiteral("Cannot write file \"%1\". %2").arg(path, output.errorString());
+    return {};
+}
+
+}  // namespace tornelis

@@ -1,0 +1,55 @@
+// Export: the table of the active page as text, on the clipboard or in a file.
+#include "export/export_text.h"
+#include "shell/string_grid.h"
+#include "shell/tform1.h"
+#include "shell/text_file_dialogs.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTabWidget>
+
+namespace tornelis {
+namespace {
+
+CellRange WholeTable(const StringGrid &grid)
+{
+    return {grid.FixedCols(), grid.FixedRows(), grid.columnCount() - 1, grid.rowCount() - 1};
+}
+
+CellRange Selection(const StringGrid &grid)
+{
+    const QList<QTableWidgetSelectionRange> ranges = grid.selectedRanges();
+    if (ranges.isEmpty())
+        return {grid.currentColumn(), grid.currentRow(), grid.currentColumn(), grid.currentRow()};
+    const QTableWidgetSelectionRange &range = ranges.constLast();  // the block selected last
+    return {range.leftColumn(), range.topRow(), range.rightColumn(), range.bottomRow()};
+}
+
+}  // namespace
+
+void TForm1::N18Click()
+{
+    const StringGrid &grid = PageControl1->currentIndex() == 1 ? *StringGrid2 : *StringGrid1;
+    exportText_ = ExportText(ExportRange(Selection(grid), WholeTable(grid)),
+                                       [&grid](int column, int row) { return grid.Cells(column, row); });
+}
+
+void TForm1::N14Click()
+{
+    N18Click();
+    QGuiApplication::clipboard()->setText(exportText_);
+}
+
+void TForm1::N10Click()
+{
+    const std::optional<ChosenTextFile> chosen = fileDialogs_.ChooseFileToSave(this, lastSaved_);
+    if (!chosen)
+        return;
+    lastSaved_ = *chosen;
+    N18Click();
+    const QString error = WriteTextFile(*chosen, exportText_);
+    if (!error.isEmpty())
+        ReportError(error);
+}
+
+}  // namespace tornelis

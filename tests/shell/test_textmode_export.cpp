@@ -1,0 +1,311 @@
+#include "encodings/text_encoding.h"
+#include "shell/lavender_style.h"
+#include "shell/string_grid.h"
+#include "shell/tornelis_application.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QtTest>
+
+using namespace tornelis;
+using namespace tornelis::test;
+
+Q_DECLARE_METATYPE(tornelis::TextEncoding)
+
+namespace {
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class TestTextModeExport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void stepsThroughTheText();
+    void clickTakesTheWordAtTheCaret();
+    void pasteReplacesTextAlsoFromWordBox();
+    void openInEachEncoding_data();
+    void openInEachEncoding();
+    void openFailureKeepsText();
+    void largeFileArrivesWhole();
+    void openingTheSameTextKeepsTheCaret();
+    void copyWholeTableAndBlock();
+    void copyConjugationPage();
+    void saveInEachEncoding_data();
+    void saveInEachEncoding();
+    void saveRemembersNameAndReportsFailures();
+
+private:
+    TForm1 &form() { return window_.form(); }
+    qsizetype caret() { return form().Memo2->textCursor().position(); }
+    WindowFixture window_;
+};
+
+void TestTextModeExport::init()
+{
+    QVERIFY(window_.Open());
+}
+
+void TestTextModeExport::cleanup()
+{
+    window_.Close();
+}
+
+void TestTextModeExport::stepsThroughTheText()
+{
+    form().Memo2->setPlainText(QStringLiteral("Мама мыла раму"));
+    form().Memo2->setFocus();
+    const QList<std::tuple<Qt::Key, int, QString>> steps{
+        {Qt::Key_F3, 5, "мыла"}, {Qt::Key_F3, 10, "раму"}, {Qt::Key_F3, 13, "раму"},
+        {Qt::Key_F2, 9, "мыла"}, {Qt::Key_F2, 4, "Мама"},  {Qt::Key_F2, 0, "Мама"}};
+    for (const auto &[key, expectedCaret, word] : steps) {
+        QTest::keyClick(form().Memo2, key);
+        QCOMPARE(caret(), expectedCaret);
+        QCOMPARE(form().ComboBox1->currentText(), word);
+        QCOMPARE(QApplication::focusWidget(), form().Memo2);
+    }
+    // The word was declined: рама has its tab.
+    QTest::keyClick(form().Memo2, Qt::Key_F3);
+    QTest::keyClick(form().Memo2, Qt::Key_F3);
+    QCOMPARE(form().StringGrid1->Cells(2, 4), QStringLiteral("ра-му"));
+
+    // At the end of a text, the caret may stop between CR and LF: the line's end.
+    form().Memo2->setPlainText(QStringLiteral("Кот спит.\n"));
+    QTextCursor cursor = form().Memo2->textCursor();
+    cursor.setPosition(4);
+    form().Memo2->setTextCursor(cursor);
+    form().BitBtn3->click();
+    QCOMPARE(caret(), 9);
+    QCOMPARE(form().ComboBox1->currentText(), QString());
+    form().ComboBox1->setEditText(QStringLiteral("стол"));
+    form().BitBtn3->click();  // nothing happens there
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("стол"));
+
+    // A step over a line break lands at the start of the next line.
+    form().Memo2->setPlainText(QStringLiteral("Кот спит.\nмама"));
+    cursor.setPosition(4);
+    form().Memo2->setTextCursor(cursor);
+    form().BitBtn3->click();
+    QCOMPARE(caret(), 10);
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("мама"));
+}
+
+void TestTextModeExport::clickTakesTheWordAtTheCaret()
+{
+    form().Memo2->setPlainText(QStringLiteral("кто-то пришёл"));
+    QTextCursor cursor = form().Memo2->textCursor();
+    cursor.setPosition(5);
+    form().Memo2->setTextCursor(cursor);
+    const QRect at = form().Memo2->cursorRect();
+    QTest::mouseClick(form().Memo2->viewport(), Qt::LeftButton, {}, at.center());
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("то"));
+    QCOMPARE(caret(), 5);
+}
+
+void TestTextModeExport::pasteReplacesTextAlsoFromWordBox()
+{
+    form().Memo2->setPlainText(QStringLiteral("старый текст"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Ёжик в тумане\r\nи мама"));
+    form().ComboBox1->setFocus();
+    QTest::keyClick(form().ComboBox1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(form().Memo2->toPlainText(), QStringLiteral("Ёжик в тумане\nи мама"));
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("Ёжик"));
+    QCOMPARE(caret(), 0);
+
+    QGuiApplication::clipboard()->clear();
+    form().BitBtn2->click();
+    QCOMPARE(form().Memo2->toPlainText(), QStringLiteral("Ёжик в тумане\nи мама"));
+}
+
+void TestTextModeExport::openInEachEncoding_data()
+{
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<bool>("withMark");
+    for (int i = 0; i < TextEncodingNames().size(); ++i) {
+        QTest::addRow("%s with mark", qPrintable(TextEncodingNames().at(i))) << TextEncoding(i) << true;
+        QTest::addRow("%s without mark", qPrintable(TextEncodingNames().at(i))) << TextEncoding(i) << false;
+    }
+}
+
+void TestTextModeExport::openInEachEncoding()
+{
+    QFETCH(TextEncoding, encoding);
+    QFETCH(bool, withMark);
+    const QString text = encoding == TextEncoding::Ascii ? QStringLiteral("Hello\r\nworld\rand\nmore")
+                                                         : QStringLiteral("Мама мыла\r\nраму\rи\nёлку");
+    QByteArray bytes = EncodeText(text, encoding);
+    if (!withMark)
+        bytes.remove(0, ByteOrderMark(encoding).size());
+    const QString path = window_.FilePath(QStringLiteral("text.txt"));
+    WriteBytes(path, bytes);
+    window_.fileDialogs.answers = {ChosenTextFile{path, encoding}};
+    QTest::keyClick(form().Memo2, Qt::Key_O, Qt::ControlModifier);
+    QString expected = text;
+    expected.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QCOMPARE(form().Memo2->toPlainText(), expected);
+    QCOMPARE(caret(), 0);
+    QCOMPARE(form().ComboBox1->currentText(), encoding == TextEncoding::Ascii ? QString() : QStringLiteral("Мама"));
+    QVERIFY(window_.messages.errors.isEmpty());
+}
+
+void TestTextModeExport::openFailureKeepsText()
+{
+    form().Memo2->setPlainText(QStringLiteral("прежний текст"));
+    form().ComboBox1->setEditText(QStringLiteral("слово"));
+    const QString missing = window_.FilePath(QStringLiteral("gone.txt"));
+    window_.fileDialogs.answers = {ChosenTextFile{missing, TextEncoding::Utf8}, std::nullopt};
+    form().N19->trigger();
+    QCOMPARE(window_.messages.errors.size(), 1);
+    QVERIFY(window_.messages.errors.first().startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)));
+    QVERIFY(window_.messages.errors.first().endsWith(QLatin1Char('.')));
+    QCOMPARE(form().Memo2->toPlainText(), QStringLiteral("прежний текст"));
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("слово"));
+    form().N19->trigger();  // cancelled
+    QCOMPARE(form().Memo2->toPlainText(), QStringLiteral("прежний текст"));
+}
+
+void TestTextModeExport::largeFileArrivesWhole()
+{
+    // A text far longer than one piece of the box's loading, and a second
+    // opening that replaces it while it still arrives.
+    const QString line = QStringLiteral("Мама мыла раму\r\n");
+    const QString path = window_.FilePath(QStringLiteral("large.txt"));
+    WriteBytes(path, EncodeText(line.repeated(150000), TextEncoding::Utf8));
+    window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}};
+    form().N19->trigger();
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("Мама"));
+    const QString expected = QStringLiteral("Мама мыла раму\n").repeated(150000);
+    QTRY_COMPARE_WITH_TIMEOUT(form().Memo2->toPlainText().size(), expected.size(), 20000);
+    QCOMPARE(form().Memo2->toPlainText(), expected);
+    QCOMPARE(caret(), 0);
+
+    window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}};
+    form().Memo2->clear();
+    form().N19->trigger();
+    QGuiApplication::clipboard()->setText(QStringLiteral("короткий текст"));
+    form().N15->trigger();
+    QTest::qWait(200);
+    QCOMPARE(form().Memo2->toPlainText(), QStringLiteral("короткий текст"));
+}
+
+void TestTextModeExport::openingTheSameTextKeepsTheCaret()
+{
+    const QString path = window_.FilePath(QStringLiteral("same.txt"));
+    WriteBytes(path, EncodeText(QStringLiteral("Мама мыла раму"), TextEncoding::Utf8));
+    form().Memo2->setPlainText(QStringLiteral("Мама мыла раму"));
+    QTextCursor cursor = form().Memo2->textCursor();
+    cursor.setPosition(7);
+    form().Memo2->setTextCursor(cursor);
+    window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}};
+    form().N19->trigger();
+    QCOMPARE(caret(), 7);
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("мыла"));
+}
+
+void TestTextModeExport::copyWholeTableAndBlock()
+{
+    window_.Decline(QStringLiteral("столами"));
+    StringGrid *grid = form().StringGrid1;
+    grid->setCurrentCell(5, 4);
+    form().BitBtn4->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("стол\t\t\t\r\nсто-ла\t\t\t\r\n\t\t\t\r\n\t\t\t\r\n\t\t\tсто-л'а-ми\r\n\t\t\t\r\n"));
+
+    grid->clearSelection();
+    grid->setRangeSelected(QTableWidgetSelectionRange(1, 1, 2, 1), true);  // rows 1-2 of column 1
+    form().N14->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("стол\r\nсто-ла\r\n"));
+    QCOMPARE(form().PreparedExportText(), QStringLiteral("стол\r\nсто-ла\r\n"));
+}
+
+void TestTextModeExport::copyConjugationPage()
+{
+    window_.Decline(QStringLiteral("станет"));
+    QCOMPARE(form().PageControl1->currentIndex(), 1);
+    form().StringGrid1->setRangeSelected(QTableWidgetSelectionRange(1, 1, 2, 2), true);  // not the active page
+    form().N14->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("\t\t\r\n\t\t\r\n\t\tста-нет\r\n\t\tста-нет\r\n\t\tста-нет\r\n\t\t\r\n\t\t\r\n\t\t\r\n"));
+}
+
+void TestTextModeExport::saveInEachEncoding_data()
+{
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("ANSI") << TextEncoding::Ansi << QByteArray("\xF1\xF2\xEE\xEB\r\n\xF1\xF2\xEE-\xEB\xE0\r\n");
+    QTest::newRow("ASCII") << TextEncoding::Ascii << QByteArray("????\r\n???-??\r\n");
+    QTest::newRow("Unicode") << TextEncoding::Unicode << EncodeText(QStringLiteral("стол\r\nсто-ла\r\n"), TextEncoding::Unicode);
+    QTest::newRow("Big Endian Unicode") << TextEncoding::BigEndianUnicode
+                                        << EncodeText(QStringLiteral("стол\r\nсто-ла\r\n"), TextEncoding::BigEndianUnicode);
+    QTest::newRow("UTF-8") << TextEncoding::Utf8
+                           << QByteArray("\xEF\xBB\xBF\xD1\x81\xD1\x82\xD0\xBE\xD0\xBB\r\n\xD1\x81\xD1\x82\xD0\xBE-\xD0\xBB\xD0\xB0\r\n");
+    QTest::newRow("UTF-7") << TextEncoding::Utf7 << QByteArray("+BEEEQgQ+BDs-\r\n+BEEEQgQ+--+BDsEMA-\r\n");
+}
+
+void TestTextModeExport::saveInEachEncoding()
+{
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QByteArray, bytes);
+    window_.Decline(QStringLiteral("стол"));
+    form().N27->setChecked(false);  // no stress marks in this export
+    window_.Decline(QStringLiteral("стол"));
+    form().StringGrid1->setRangeSelected(QTableWidgetSelectionRange(1, 1, 2, 1), true);
+    const QString path = window_.FilePath(QStringLiteral("table.txt"));
+    WriteBytes(path, QByteArray(4096, 'x'));  // an older, longer file is replaced
+    window_.fileDialogs.answers = {ChosenTextFile{path, encoding}};
+    QTest::keyClick(form().ComboBox1, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(ReadBytes(path), bytes);
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList({"table.txt*"}), QStringList{"table.txt"});
+}
+
+void TestTextModeExport::saveRemembersNameAndReportsFailures()
+{
+    window_.Decline(QStringLiteral("стол"));
+    const QString blocked = window_.FilePath(QStringLiteral("folder"));
+    QVERIFY(QDir(window_.FilePath(QString())).mkpath(QStringLiteral("folder")));
+    window_.fileDialogs.answers = {ChosenTextFile{blocked, TextEncoding::Utf8}, std::nullopt};
+    form().BitBtn5->click();
+    QCOMPARE(window_.messages.errors.size(), 1);
+    QVERIFY(window_.messages.errors.first().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(blocked)));
+
+    // The last name and encoding are offered again; a cancel writes nothing.
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    form().BitBtn5->click();
+    QCOMPARE(window_.fileDialogs.savePresets.size(), 2);
+    QCOMPARE(window_.fileDialogs.savePresets.at(1).path, blocked);
+    QCOMPARE(window_.fileDialogs.savePresets.at(1).encoding, TextEncoding::Utf8);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    QCOMPARE(window_.messages.errors.size(), 1);
+}
+
+int main(int argc, char *argv[])
+{
+    TornelisApplication application(argc, argv);
+    ApplyLavenderClassico(application);
+    TestTextModeExport test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_textmode_export.moc"

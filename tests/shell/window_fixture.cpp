@@ -1,0 +1,77 @@
+#include "window_fixture.h"
+
+#include "shell/tornelis_application.h"
+#include "support/test_database.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QtTest>
+
+namespace tornelis::test {
+namespace {
+
+QList<FormRow> Dictionary()
+{
+    QList<FormRow> rows;
+    rows += Lexeme(1, {{"стол", "NOUN,inan,masc sing,nomn"},
+                       {"стола", "NOUN,inan,masc sing,gent"},
+                       {"столами", "NOUN,inan,masc plur,ablt"}});
+    rows[2].accent = 2;
+    rows += Lexeme(10, {{"сталь", "NOUN,inan,femn sing,nomn"}, {"стали", "NOUN,inan,femn sing,gent"}});
+    rows += Lexeme(20,
+                   {{"стали", "VERB,perf,intr plur,past,indc"},
+                    {"станет", "VERB,perf,intr sing,3per,futr,indc"},
+                    {"стать", "INFN,perf,intr"}},
+                   2);
+    rows += Lexeme(30, {{"ёлка", "NOUN,inan,femn sing,nomn"}});
+    rows += Lexeme(40, {{"мама", "NOUN,anim,femn sing,nomn"}, {"маму", "NOUN,anim,femn sing,accs"}});
+    rows += Lexeme(50, {{"мыть", "INFN,impf,tran"}, {"мыла", "VERB,impf,tran femn,sing,past,indc"}});
+    rows += Lexeme(60, {{"рама", "NOUN,inan,femn sing,nomn"}, {"раму", "NOUN,inan,femn sing,accs"}});
+    return rows;
+}
+
+}  // namespace
+
+bool WindowFixture::Open(Database database)
+{
+    static_cast<TornelisApplication *>(qApp)->setMessages(&messages);
+    const QString path = dir_.filePath(QStringLiteral("forms.db"));
+    QFile::remove(path);
+    switch (database) {
+    case Database::Good:
+        WriteTestDatabase(path, Dictionary(), {{"елка", "ёлка"}});
+        break;
+    case Database::WithoutFormsView:
+        WriteTestDatabase(path, Dictionary(), {}, {false, true});
+        break;
+    case Database::Broken: {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write(QByteArray("not a database\n").repeated(64));
+        break;
+    }
+    case Database::None:
+        break;
+    }
+    form_ = std::make_unique<TForm1>(dir_.path(), WindowServices{messages, fileDialogs});
+    form_->show();
+    form_->activateWindow();
+    return QTest::qWaitForWindowActive(form_.get());
+}
+
+void WindowFixture::Close()
+{
+    form_.reset();
+    messages = RecordingMessages();
+    fileDialogs = ScriptedFileDialogs();
+}
+
+void WindowFixture::Decline(const QString &word)
+{
+    form_->ComboBox1->setFocus();
+    form_->ComboBox1->setEditText(word);
+    QTest::keyClick(form_->ComboBox1, Qt::Key_Return);
+}
+
+}  // namespace tornelis::test

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "recording_messages.h"
+#include "scripted_file_dialogs.h"
+#include "shell/tform1.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tornelis::test {
+
+// A real main window over a small forms.db in a temporary program directory,
+// with recorded message boxes and scripted file dialogs.
+class WindowFixture {
+public:
+    enum class Database { Good, None, Broken, WithoutFormsView };
+
+    // Writes the database and opens a shown, active window on it.
+    bool Open(Database database = Database::Good);
+    void Close();
+    // Types word into the word box and presses Enter.
+    void Decline(const QString &word);
+
+    TForm1 &form() { return *form_; }
+    QString FilePath(const QString &name) const { return dir_.filePath(name); }
+
+    RecordingMessages messages;
+    ScriptedFileDialogs fileDialogs;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<TForm1> form_;
+};
+
+}  // namespace tornelis::test
