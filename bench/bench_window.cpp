@@ -3,12 +3,14 @@
 // the offscreen platform; the dictionary is TORNELIS_FORMS_DB's folder or build/bin.
 #include "common_words.h"
 #include "shell/lavender_style.h"
+#include "shell/platform/posix_single_instance.h"
 #include "shell/text_file_dialogs.h"
 #include "shell/tform1.h"
 #include "shell/tornelis_application.h"
 #include "shell/user_messages.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QFileInfo>
@@ -42,7 +44,8 @@ WindowServices Services()
 {
     static MessageBoxes messages;
     static EncodingFileDialogs fileDialogs;
-    return {messages, fileDialogs};
+    static PosixSingleInstance singleInstance(QDir::tempPath());
+    return {messages, fileDialogs, singleInstance, {}};
 }
 
 void BM_ConstructionToWindowShown(benchmark::State &state)
@@ -90,7 +93,8 @@ void BM_Open50MegabyteText(benchmark::State &state)
     }
     ScriptedOpen dialogs(path);
     static MessageBoxes messages;
-    TForm1 form(ProgramDirectory(), {messages, dialogs});
+    WindowServices services = Services();
+    TForm1 form(ProgramDirectory(), {messages, dialogs, services.singleInstance, {}});
     form.show();
     QTest::qWaitForWindowExposed(&form);
     for (auto _ : state) {

@@ -1,5 +1,6 @@
 // Tornelis: the program start.
 #include "shell/lavender_style.h"
+#include "shell/platform/posix_single_instance.h"
 #include "shell/text_file_dialogs.h"
 #include "shell/tform1.h"
 #include "shell/tornelis_application.h"
@@ -18,15 +19,19 @@ int main(int argc, char *argv[])
     MessageBoxes messages;
     application.setMessages(&messages);
     EncodingFileDialogs fileDialogs;
+    PosixSingleInstance singleInstance;
 
     std::unique_ptr<TForm1> form;
     try {
-        form = std::make_unique<TForm1>(QCoreApplication::applicationDirPath(), WindowServices{messages, fileDialogs});
+        form = std::make_unique<TForm1>(QCoreApplication::applicationDirPath(),
+                                        WindowServices{messages, fileDialogs, singleInstance, application.arguments()});
     } catch (const std::exception &error) {
         // An error during the start ends the program after its report.
         application.ReportError(QString::fromUtf8(error.what()));
         return 1;
     }
+    if (form->IsSecondInstance())
+        return 0;  // the command line went to the running instance; FormDestroy still runs
     messages.setParent(form.get());
     form->show();
     const int exitCode = application.exec();

@@ -72,6 +72,8 @@ TForm1::TForm1(const QString &programDirectory, WindowServices services, QWidget
     , programDirectory_(programDirectory)
     , messages_(services.messages)
     , fileDialogs_(services.fileDialogs)
+    , singleInstance_(services.singleInstance)
+    , arguments_(services.arguments)
 {
     setObjectName(QStringLiteral("Form1"));
     CreateControls();
@@ -401,16 +403,6 @@ void TForm1::AssignPictures()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
-
-// The single-instance hand-over, the history, the settings and the published
-// program path come with the platform layer; until then these steps keep
-// their place in the construction order and do nothing.
-void TForm1::SingleInstanceCheck() {}
-void TForm1::LoadHistory() {}
-void TForm1::ReadSettings() {}
-void TForm1::WriteRegistryValue() {}
-void TForm1::FormClose() {}
-void TForm1::FormDestroy() {}
 
 RenderOptions TForm1::CurrentRenderOptions() const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/duridod.h"
+#include "encodings/text_encoding.h"
 #include "export/text_file.h"
 #include "render/render_options.h"
 
@@ -11,6 +12,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -22,6 +24,7 @@ class QTimer;
 
 namespace tornelis {
 
+class SingleInstance;
 class StatusPanels;
 class StringGrid;
 class TextFileDialogs;
@@ -31,6 +34,8 @@ class UserMessages;
 struct WindowServices {
     UserMessages &messages;
     TextFileDialogs &fileDialogs;
+    SingleInstance &singleInstance;
+    QStringList arguments;  // the command line, the program name first
 };
 
 // The main window: the word box, the two paradigm tables with their hidden
@@ -45,6 +50,11 @@ public:
     ~TForm1() override;
 
     const QString &ProgramDirectory() const { return programDirectory_; }
+    // Another instance ran: the command line was handed over to it, and this
+    // one ends without showing its window.
+    bool IsSecondInstance() const { return secondInstance_; }
+    // Shows one of the program's own dialogs modally, over an always-on-top window.
+    int ShowOwnDialog(QDialog &dialog);
     DURIDOD &Engine() { return *DURIDOD_; }
     StatusPanels &StatusBar1() { return *statusPanels_; }
     RenderOptions CurrentRenderOptions() const;
@@ -143,6 +153,9 @@ private:
     void InspectCell(const StringGrid &grid, const StringGrid &twin);
     bool IsWindowShortcut(const QKeyCombination &key) const;
     void ReportError(const QString &message);
+    void SetStaysOnTop(bool onTop);
+    void RequestFocusQuietly();
+    QString ProgramFile(const QString &name) const;
 
     // Text mode: the text box's text with CR LF breaks and its caret there.
     const QString &Memo2Text();
@@ -155,6 +168,10 @@ private:
     QString programDirectory_;
     UserMessages &messages_;
     TextFileDialogs &fileDialogs_;
+    SingleInstance &singleInstance_;
+    QStringList arguments_;
+    bool secondInstance_ = false;
+    TextEncoding historyEncoding_ = TextEncoding::Ansi;
     std::optional<QString> memo2Text_;
     // The last caret set by a step, which may stand between CR and LF where
     // the box has no position of its own: (box position, caret in the text).

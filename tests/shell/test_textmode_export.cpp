@@ -2,6 +2,7 @@
 #include "shell/lavender_style.h"
 #include "shell/string_grid.h"
 #include "shell/tornelis_application.h"
+#include "support/user_directories.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -70,7 +71,7 @@ void TestTextModeExport::init()
 
 void TestTextModeExport::cleanup()
 {
-    window_.Close();
+    window_.Reset();
 }
 
 void TestTextModeExport::stepsThroughTheText()
@@ -302,6 +303,7 @@ void TestTextModeExport::saveRemembersNameAndReportsFailures()
 
 int main(int argc, char *argv[])
 {
+    IsolateUserDirectories();
     TornelisApplication application(argc, argv);
     ApplyLavenderClassico(application);
     TestTextModeExport test;

@@ -3,6 +3,7 @@
 #include "shell/string_grid.h"
 #include "shell/tform1.h"
 #include "shell/tornelis_application.h"
+#include "support/user_directories.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -71,7 +72,7 @@ void TestTForm1::init()
 
 void TestTForm1::cleanup()
 {
-    window_.Close();
+    window_.Reset();
 }
 
 void TestTForm1::layoutAndMenu()
@@ -281,6 +282,7 @@ void TestTForm1::errorInHandlerIsReportedAndProgramGoesOn()
 
 int main(int argc, char *argv[])
 {
+    IsolateUserDirectories();
     TornelisApplication application(argc, argv);
     ApplyLavenderClassico(application);
     TestTForm1 test;

@@ -32,10 +32,15 @@ QList<FormRow> Dictionary()
 
 }  // namespace
 
+WindowFixture::WindowFixture()
+    : dir_(std::make_unique<QTemporaryDir>())
+{
+}
+
 bool WindowFixture::Open(Database database)
 {
     static_cast<TornelisApplication *>(qApp)->setMessages(&messages);
-    const QString path = dir_.filePath(QStringLiteral("forms.db"));
+    const QString path = dir_->filePath(QStringLiteral("forms.db"));
     QFile::remove(path);
     switch (database) {
     case Database::Good:
@@ -54,17 +59,25 @@ bool WindowFixture::Open(Database database)
     case Database::None:
         break;
     }
-    form_ = std::make_unique<TForm1>(dir_.path(), WindowServices{messages, fileDialogs});
+    form_ = std::make_unique<TForm1>(dir_->path(), WindowServices{messages, fileDialogs, singleInstance, arguments});
     form_->show();
     form_->activateWindow();
     return QTest::qWaitForWindowActive(form_.get());
 }
 
-void WindowFixture::Close()
+void WindowFixture::CloseWindow()
 {
     form_.reset();
+}
+
+void WindowFixture::Reset()
+{
+    CloseWindow();
+    singleInstance.Release();
+    dir_ = std::make_unique<QTemporaryDir>();
     messages = RecordingMessages();
     fileDialogs = ScriptedFileDialogs();
+    arguments = QStringList{QStringLiteral("tornelis")};
 }
 
 void WindowFixture::Decline(const QString &word)

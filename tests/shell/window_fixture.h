@@ -2,6 +2,7 @@
 
 #include "recording_messages.h"
 #include "scripted_file_dialogs.h"
+#include "shell/platform/posix_single_instance.h"
 #include "shell/tform1.h"
 
 #include <QTemporaryDir>
@@ -16,20 +17,28 @@ class WindowFixture {
 public:
     enum class Database { Good, None, Broken, WithoutFormsView };
 
+    WindowFixture();
+
     // Writes the database and opens a shown, active window on it.
     bool Open(Database database = Database::Good);
-    void Close();
+    // Destroys the window, as at the end of a run.
+    void CloseWindow();
+    // Closes the window and starts again with a fresh program directory.
+    void Reset();
     // Types word into the word box and presses Enter.
     void Decline(const QString &word);
 
     TForm1 &form() { return *form_; }
-    QString FilePath(const QString &name) const { return dir_.filePath(name); }
+    QString FilePath(const QString &name) const { return dir_->filePath(name); }
+    QString ProgramDirectory() const { return dir_->path(); }
 
     RecordingMessages messages;
     ScriptedFileDialogs fileDialogs;
+    PosixSingleInstance singleInstance;
+    QStringList arguments{QStringLiteral("tornelis")};
 
 private:
-    QTemporaryDir dir_;
+    std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<TForm1> form_;
 };
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "encodings/text_encoding.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tornelis {
+
+// The word history of the word box's drop-down list.
+struct History {
+    QStringList entries;                          // the non-empty lines, in file order
+    TextEncoding encoding = TextEncoding::Ansi;   // written back the way it was read
+};
+
+struct HistoryRead {
+    History history;
+    QString error;  // "Cannot open file "<path>". <reason>", or empty
+};
+
+// Reads the history file: a byte-order mark selects UTF-8 or UTF-16, else
+// Windows-1251; lines end at CR LF, CR or LF. A missing file is an empty history.
+HistoryRead ReadHistory(const QString &path);
+
+// Writes the first 100 non-empty entries, each followed by CR LF, in the
+// history's encoding with its mark, through a temporary file so that a failed
+// write keeps the old file. Returns the error to report, or an empty text.
+QString WriteHistory(const QString &path, const History &history);
+
+}  // namespace tornelis

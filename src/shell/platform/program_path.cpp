@@ -1,0 +1,25 @@
+#include "shell/platform/program_path.h"
+
+#include "shell/platform/profile_file.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace tornelis {
+
+QString ProgramPathFile()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(config).filePath(QStringLiteral("Quillon Software/Tornelis.conf"));
+}
+
+bool PublishProgramPath(const QString &programDirectory)
+{
+    const QString file = ProgramPathFile();
+    if (!QDir().mkpath(QFileInfo(file).path()))
+        return false;
+    return WriteProfileFile(file, QStringLiteral("Tornelis"), QStringLiteral("Path"),
+                            QDir(programDirectory).filePath(kExecutableName));
+}
+
+}  // namespace tornelis

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace tornelis {
+
+// Publishes where the program lives: the program directory followed by the
+// fixed name of the executable, as "Path" in the section [Tornelis] of the
+// per-user configuration file "Quillon Software/Tornelis.conf". Returns
+// false when it cannot be written.
+bool PublishProgramPath(const QString &programDirectory);
+
+// The configuration file PublishProgramPath writes.
+QString ProgramPathFile();
+
+inline const QString kExecutableName = QStringLiteral("tornelis");
+
+}  // namespace tornelis

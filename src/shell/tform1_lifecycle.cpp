@@ -1,0 +1,143 @@
+// What outlasts a run and what is shared between runs: the single-instance
+// hand-over, the settings, the history, the published program path and the
+// always-on-top option.
+#include "shell/history_file.h"
+#include "shell/platform/profile_file.h"
+#include "shell/platform/program_path.h"
+#include "shell/platform/single_instance.h"
+#include "shell/tform1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+
+#include <stdexcept>
+
+namespace tornelis {
+namespace {
+
+const QString kSettingsFile = QStringLiteral("Tornelis.ini");
+const QString kHistoryFile = QStringLiteral("Tornelis.history");
+const QString kViewSection = QStringLiteral("VIEW");
+const QString kAlwaysOnTopKey = QStringLiteral("AlwaysOnTop");
+constexpr int kHistoryEntriesKept = 100;
+
+}  // namespace
+
+QString TForm1::ProgramFile(const QString &name) const
+{
+    return QDir(programDirectory_).filePath(name);
+}
+
+void TForm1::SingleInstanceCheck()
+{
+    if (singleInstance_.BecomeFirstInstance())
+        return;
+    secondInstance_ = true;
+    const QByteArray handOver = HandOverBytes(arguments_);
+    if (!handOver.isEmpty())
+        singleInstance_.WriteHandOver(handOver);
+}
+
+void TForm1::Timer1Timer()
+{
+    if (secondInstance_)
+        return;
+    const std::optional<QByteArray> block = singleInstance_.TakeHandOver();
+    if (!block)
+        return;
+    RequestFocusQuietly();
+    const QString text = HandOverText(*block);
+    if (text.isEmpty())
+        return;
+    ComboBox1->setEditText(text);
+    BitBtn6Click();
+}
+
+void TForm1::RequestFocusQuietly()
+{
+    // Never over another application, never away from an open dialog.
+    if (QApplication::activeModalWidget() || QGuiApplication::applicationState() != Qt::ApplicationActive)
+        return;
+    if (!isActiveWindow())
+        activateWindow();
+}
+
+void TForm1::FormClose()
+{
+    singleInstance_.Release();
+}
+
+void TForm1::LoadHistory()
+{
+    const HistoryRead read = ReadHistory(ProgramFile(kHistoryFile));
+    if (!read.error.isEmpty())
+        throw std::runtime_error(read.error.toStdString());
+    ComboBox1->addItems(read.history.entries);
+    historyEncoding_ = read.history.encoding;
+}
+
+void TForm1::ReadSettings()
+{
+    const QString path = ProgramFile(kSettingsFile);
+    if (QFileInfo(path).isFile()) {
+        const std::optional<QString> value = ReadProfileFile(path, kViewSection, kAlwaysOnTopKey);
+        const std::optional<qint64> number = value ? ParseProfileNumber(*value) : std::nullopt;
+        N13->setChecked(number.value_or(0) != 0);
+    }
+    // Without a settings file the window follows the default mark too.
+    N13Click();
+}
+
+void TForm1::WriteRegistryValue()
+{
+    if (!PublishProgramPath(programDirectory_))
+        throw std::runtime_error("Failed to set data for 'Path'");
+}
+
+void TForm1::FormDestroy()
+{
+    const QString settings = ProgramFile(kSettingsFile);
+    if (!WriteProfileFile(settings, kViewSection, kAlwaysOnTopKey,
+                          N13->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))) {
+        ReportError(QStringLiteral("Unable to write to %1").arg(QFileInfo(settings).absoluteFilePath()));
+        return;
+    }
+    History history{{}, historyEncoding_};
+    for (int i = 0; i < std::min(ComboBox1->count(), kHistoryEntriesKept); ++i)
+        history.entries.append(ComboBox1->itemText(i));
+    const QString error = WriteHistory(ProgramFile(kHistoryFile), history);
+    if (!error.isEmpty())
+        ReportError(error);
+}
+
+void TForm1::N13Click()
+{
+    SetStaysOnTop(N13->isChecked());
+}
+
+void TForm1::SetStaysOnTop(bool onTop)
+{
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (shown)
+        show();  // changing the flags hides the window
+}
+
+int TForm1::ShowOwnDialog(QDialog &dialog)
+{
+    const bool wasOnTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (wasOnTop)
+        SetStaysOnTop(false);
+    const int result = dialog.exec();
+    if (wasOnTop)
+        SetStaysOnTop(true);
+    return result;
+}
+
+}  // namespace tornelis

@@ -1,0 +1,173 @@
+#include "shell/history_file.h"
+#include "shell/platform/profile_file.h"
+#include "shell/platform/single_instance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tornelis;
+
+using Number = std::optional<qint64>;
+Q_DECLARE_METATYPE(Number)
+
+class TestSettingsHistory : public QObject {
+    Q_OBJECT
+
+private slots:
+    void profileNumbers_data();
+    void profileNumbers();
+    void profileReadsCaseInsensitively();
+    void profileWriteKeepsEverythingElse_data();
+    void profileWriteKeepsEverythingElse();
+    void historyReadsEncodingsAndLineEnds_data();
+    void historyReadsEncodingsAndLineEnds();
+    void historyWritesFirstHundredInItsEncoding();
+    void historyWriteFailureKeepsTheOldFile();
+    void handOverText();
+};
+
+void TestSettingsHistory::profileNumbers_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<Number>("number");
+    QTest::newRow("one") << "1" << Number(1);
+    QTest::newRow("zero") << "0" << Number(0);
+    QTest::newRow("two") << "2" << Number(2);
+    QTest::newRow("spaces") << " 7 " << Number(7);
+    QTest::newRow("hexadecimal") << "0x1F" << Number(31);
+    QTest::newRow("hexadecimal zero") << "0x0" << Number(0);
+    QTest::newRow("negative") << "-1" << Number(-1);
+    QTest::newRow("letters") << "abc" << Number();
+    QTest::newRow("number then letters") << "12abc" << Number();
+    QTest::newRow("empty") << "" << Number();
+    QTest::newRow("bare 0x") << "0x" << Number();
+}
+
+void TestSettingsHistory::profileNumbers()
+{
+    QFETCH(QString, value);
+    QFETCH(Number, number);
+    QCOMPARE(ParseProfileNumber(value), number);
+}
+
+void TestSettingsHistory::profileReadsCaseInsensitively()
+{
+    const QByteArray ini = "; comment\r\n[Other]\r\nAlwaysOnTop=5\r\n[view]\r\n;AlwaysOnTop=7\r\n alwaysontop = 0x10 \r\n";
+    QCOMPARE(ReadProfileString(ini, "VIEW", "AlwaysOnTop"), std::optional<QString>("0x10"));
+    QCOMPARE(ReadProfileString(ini, "VIEW", "Missing"), std::nullopt);
+    QCOMPARE(ReadProfileString("", "VIEW", "AlwaysOnTop"), std::nullopt);
+}
+
+void TestSettingsHistory::profileWriteKeepsEverythingElse_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("new file") << QByteArray() << QByteArray("[VIEW]\r\nAlwaysOnTop=1\r\n");
+    QTest::newRow("value replaced in place")
+        << QByteArray("; settings\r\n[VIEW]\r\nAlwaysOnTop=0\r\nFont=Tahoma\r\n[Other]\r\nA=1\r\n")
+        << QByteArray("; settings\r\n[VIEW]\r\nAlwaysOnTop=1\r\nFont=Tahoma\r\n[Other]\r\nA=1\r\n");
+    QTest::newRow("key added to its section")
+        << QByteArray("[VIEW]\nFont=Tahoma\n\n[Other]\nA=1\n")
+        << QByteArray("[VIEW]\nFont=Tahoma\nAlwaysOnTop=1\n\n[Other]\nA=1\n");
+    QTest::newRow("section added at the end")
+        << QByteArray("[Other]\r\nA=1") << QByteArray("[Other]\r\nA=1\r\n[VIEW]\r\nAlwaysOnTop=1\r\n");
+    QTest::newRow("commented key left alone")
+        << QByteArray("[VIEW]\r\n;AlwaysOnTop=0\r\n") << QByteArray("[VIEW]\r\n;AlwaysOnTop=0\r\nAlwaysOnTop=1\r\n");
+}
+
+void TestSettingsHistory::profileWriteKeepsEverythingElse()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QCOMPARE(WriteProfileString(before, "VIEW", "AlwaysOnTop", "1"), after);
+}
+
+void TestSettingsHistory::historyReadsEncodingsAndLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::newRow("ANSI, mixed line ends") << QByteArray("\xE4\xEE\xEC\r\n\r\n\xE4\xEE\xEC\r\xEA\xEE\xF2\n  \n")
+                                           << QStringList{"дом", "дом", "кот", "  "} << TextEncoding::Ansi;
+    QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF\xD1\x91\xD0\xB6\r\n")
+                                     << QStringList{"ёж"} << TextEncoding::Utf8;
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE\x51\x04\x36\x04\r\x00\n\x00", 10)
+                               << QStringList{"ёж"} << TextEncoding::Unicode;
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\x04\x51\x04\x36", 6) << QStringList{"ёж"}
+                               << TextEncoding::BigEndianUnicode;
+    QTest::newRow("empty file") << QByteArray() << QStringList{} << TextEncoding::Ansi;
+}
+
+void TestSettingsHistory::historyReadsEncodingsAndLineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    QFETCH(TextEncoding, encoding);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tornelis.history"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const HistoryRead read = ReadHistory(path);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.history.entries, entries);
+    QCOMPARE(read.history.encoding, encoding);
+}
+
+void TestSettingsHistory::historyWritesFirstHundredInItsEncoding()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tornelis.history"));
+    QStringList entries;
+    for (int i = 0; i < 150; ++i)
+        entries.append(QStringLiteral("слово%1").arg(i));
+    QCOMPARE(WriteHistory(path, {entries, TextEncoding::Utf8}), QString());
+    const HistoryRead read = ReadHistory(path);
+    QCOMPARE(read.history.entries, entries.mid(0, 100));
+    QCOMPARE(read.history.encoding, TextEncoding::Utf8);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF\xD1\x81"));
+    QVERIFY(bytes.endsWith("99\r\n"));
+
+    QCOMPARE(WriteHistory(path, {{}, TextEncoding::Unicode}), QString());
+    QVERIFY(file.seek(0));
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\xFF\xFE"));
+}
+
+void TestSettingsHistory::historyWriteFailureKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(QStringLiteral("Tornelis.history"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tornelis.history")));
+    const QString error = WriteHistory(blocked, {{QStringLiteral("дом")}, TextEncoding::Ansi});
+    QVERIFY2(error.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(blocked)), qPrintable(error));
+    const HistoryRead read = ReadHistory(blocked);
+    QVERIFY(read.error.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(blocked)));
+}
+
+void TestSettingsHistory::handOverText()
+{
+    QCOMPARE(HandOverBytes({"tornelis"}), QByteArray());
+    QCOMPARE(HandOverBytes({"tornelis", "один"}), QByteArray());
+    const QByteArray two = HandOverBytes({"tornelis", "мама", "мыла", "раму"});
+    QCOMPARE(two.size(), (9 + 1) * 2);
+    QCOMPARE(HandOverText(two), QStringLiteral("мама мыла"));
+    const QByteArray cut = HandOverBytes({"tornelis", QString(500, u'я'), "x"});
+    QCOMPARE(cut.size(), 802);
+    QCOMPARE(HandOverText(cut), QString(400, u'я'));
+    // A shorter later text ends at its own NUL.
+    QByteArray block = cut;
+    block.replace(0, two.size(), two);
+    QCOMPARE(HandOverText(block), QStringLiteral("мама мыла"));
+    QCOMPARE(HandOverText(QByteArray(1000, '\0')), QString());
+}
+
+QTEST_APPLESS_MAIN(TestSettingsHistory)
+#include "test_settings_history.moc"

@@ -1,0 +1,273 @@
+#include "shell/lavender_style.h"
+#include "shell/platform/posix_single_instance.h"
+#include "shell/platform/program_path.h"
+#include "shell/status_panels.h"
+#include "shell/tornelis_application.h"
+#include "support/user_directories.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTimer>
+#include <QtTest>
+
+#include <stdexcept>
+
+using namespace tornelis;
+using namespace tornelis::test;
+
+namespace {
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+// The single-instance hand-over with real second starts of a copy of the
+// program, and the settings and history through the real window.
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void secondStartHandsOver_data();
+    void secondStartHandsOver();
+    void handOverArrivesByItself();
+    void closeReleasesAtOnce();
+    void killedFirstInstanceLeavesNoMarker();
+    void settingsAtStart_data();
+    void settingsAtStart();
+    void settingsAndHistoryWrittenAtTheEnd();
+    void unwritableSettingsSkipTheHistory();
+    void unreadableHistoryEndsTheStart();
+    void programPathIsPublished();
+    void ownDialogShownOverAlwaysOnTopWindow();
+
+private:
+    QString copyProgram();
+    QProcess *startProgram(const QStringList &arguments);
+
+    QTemporaryDir programDir_;
+    QString program_;
+    WindowFixture window_;
+};
+
+void TestSingleInstance::initTestCase()
+{
+    program_ = copyProgram();
+    QVERIFY(!program_.isEmpty());
+}
+
+void TestSingleInstance::cleanup()
+{
+    window_.Reset();
+}
+
+QString TestSingleInstance::copyProgram()
+{
+    const QString copy = programDir_.filePath(QStringLiteral("tornelis"));
+    return QFile::copy(QStringLiteral(TORNELIS_PROGRAM), copy) ? copy : QString();
+}
+
+QProcess *TestSingleInstance::startProgram(const QStringList &arguments)
+{
+    auto *process = new QProcess(this);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process->setProcessEnvironment(environment);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(program_, arguments);
+    return process;
+}
+
+void TestSingleInstance::secondStartHandsOver_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("wordBox");
+    QTest::newRow("no argument") << QStringList{} << "прежнее";
+    QTest::newRow("one argument") << QStringList{"стол"} << "прежнее";
+    QTest::newRow("two arguments") << QStringList{"стол", "стула"} << "стол стула";
+    QTest::newRow("three arguments") << QStringList{"стол", "стула", "шкаф"} << "стол стула";
+    QTest::newRow("long argument") << QStringList{QString(500, u'я'), "x"} << QString(400, u'я');
+}
+
+void TestSingleInstance::secondStartHandsOver()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, wordBox);
+    window_.arguments = {QStringLiteral("tornelis"), QStringLiteral("свои"), QStringLiteral("аргументы")};
+    QVERIFY(window_.Open());
+    TForm1 &form = window_.form();
+    form.Timer1->stop();  // ticks by hand here, to keep the test quick
+    form.ComboBox1->setEditText(QStringLiteral("прежнее"));
+
+    QProcess *second = startProgram(arguments);
+    QVERIFY(second->waitForFinished(20000));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
+
+    form.Timer1Timer();
+    QCOMPARE(form.ComboBox1->currentText(), wordBox);
+    const bool declined = wordBox != QStringLiteral("прежнее");
+    QCOMPARE(form.StatusBar1().text(0), declined ? QStringLiteral("Всего запросов: 1") : QString());
+    form.Timer1Timer();  // the block was emptied
+    QCOMPARE(form.StatusBar1().text(0), declined ? QStringLiteral("Всего запросов: 1") : QString());
+}
+
+void TestSingleInstance::handOverArrivesByItself()
+{
+    QVERIFY(window_.Open());
+    QProcess *second = startProgram({QStringLiteral("мама"), QStringLiteral("мыла")});
+    QVERIFY(second->waitForFinished(20000));
+    QTRY_COMPARE_WITH_TIMEOUT(window_.form().ComboBox1->currentText(), QStringLiteral("мама мыла"), 2500);
+}
+
+void TestSingleInstance::closeReleasesAtOnce()
+{
+    QVERIFY(window_.Open());
+    PosixSingleInstance next;
+    QVERIFY(!next.BecomeFirstInstance());
+    window_.form().close();
+    QVERIFY(next.BecomeFirstInstance());
+}
+
+void TestSingleInstance::killedFirstInstanceLeavesNoMarker()
+{
+    QProcess *first = startProgram({});
+    QVERIFY(first->waitForStarted());
+    PosixSingleInstance probe;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&probe] {
+            const bool free = probe.BecomeFirstInstance();
+            probe.Release();
+            return !free;
+        }(),
+        20000);
+    first->kill();  // SIGKILL: no handler of the program runs
+    QVERIFY(first->waitForFinished(10000));
+    QVERIFY(probe.BecomeFirstInstance());
+    probe.Release();
+}
+
+void TestSingleInstance::settingsAtStart_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<bool>("onTop");
+    QTest::newRow("no file") << QByteArray() << true;
+    QTest::newRow("0") << QByteArray("[VIEW]\r\nAlwaysOnTop=0\r\n") << false;
+    QTest::newRow("2") << QByteArray("[VIEW]\r\nAlwaysOnTop=2\r\n") << true;
+    QTest::newRow("0x10") << QByteArray("[VIEW]\r\nAlwaysOnTop=0x10\r\n") << true;
+    QTest::newRow("abc") << QByteArray("[VIEW]\r\nAlwaysOnTop=abc\r\n") << false;
+    QTest::newRow("no key") << QByteArray("[VIEW]\r\n") << false;
+}
+
+void TestSingleInstance::settingsAtStart()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(bool, onTop);
+    if (!ini.isEmpty())
+        WriteBytes(window_.FilePath(QStringLiteral("Tornelis.ini")), ini);
+    QVERIFY(window_.Open());
+    QCOMPARE(window_.form().N13->isChecked(), onTop);
+    QCOMPARE(window_.form().windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+    window_.form().N13->trigger();
+    QCOMPARE(window_.form().windowFlags().testFlag(Qt::WindowStaysOnTopHint), !onTop);
+}
+
+void TestSingleInstance::settingsAndHistoryWrittenAtTheEnd()
+{
+    const QString ini = window_.FilePath(QStringLiteral("Tornelis.ini"));
+    const QString history = window_.FilePath(QStringLiteral("Tornelis.history"));
+    WriteBytes(ini, "; the user's notes\r\n[Fonts]\r\nSize=9\r\n[VIEW]\r\nAlwaysOnTop=1\r\nColour=lavender\r\n");
+    QByteArray lines = "\xEF\xBB\xBF";
+    for (int i = 0; i < 150; ++i)
+        lines += QStringLiteral("слово%1\r\n").arg(i).toUtf8();
+    WriteBytes(history, lines);
+
+    QVERIFY(window_.Open());
+    QCOMPARE(window_.form().ComboBox1->count(), 150);
+    window_.Decline(QStringLiteral("стол"));  // a declined word does not enter the history
+    window_.form().N13->trigger();
+    window_.CloseWindow();
+
+    QCOMPARE(ReadBytes(ini),
+             QByteArray("; the user's notes\r\n[Fonts]\r\nSize=9\r\n[VIEW]\r\nAlwaysOnTop=0\r\nColour=lavender\r\n"));
+    QByteArray expected = "\xEF\xBB\xBF";
+    for (int i = 0; i < 100; ++i)
+        expected += QStringLiteral("слово%1\r\n").arg(i).toUtf8();
+    QCOMPARE(ReadBytes(history), expected);
+    QVERIFY(window_.messages.errors.isEmpty());
+}
+
+void TestSingleInstance::unwritableSettingsSkipTheHistory()
+{
+    // A folder in the way of the settings file stands for a read-only program directory.
+    QVERIFY(QDir(window_.ProgramDirectory()).mkdir(QStringLiteral("Tornelis.ini")));
+    QVERIFY(window_.Open());
+    window_.CloseWindow();
+    QCOMPARE(window_.messages.errors,
+             QStringList{QStringLiteral("Unable to write to %1.").arg(window_.FilePath(QStringLiteral("Tornelis.ini")))});
+    QVERIFY(!QFile::exists(window_.FilePath(QStringLiteral("Tornelis.history"))));
+}
+
+void TestSingleInstance::unreadableHistoryEndsTheStart()
+{
+    QVERIFY(QDir(window_.ProgramDirectory()).mkdir(QStringLiteral("Tornelis.history")));
+    try {
+        window_.Open();
+        QFAIL("the start must end");
+    } catch (const std::runtime_error &error) {
+        QVERIFY(QString::fromUtf8(error.what())
+                    .startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(window_.FilePath("Tornelis.history"))));
+    }
+}
+
+void TestSingleInstance::programPathIsPublished()
+{
+    QVERIFY(window_.Open());
+    QCOMPARE(ReadBytes(ProgramPathFile()),
+             QStringLiteral("[Tornelis]\r\nPath=%1/tornelis\r\n").arg(window_.ProgramDirectory()).toUtf8());
+}
+
+void TestSingleInstance::ownDialogShownOverAlwaysOnTopWindow()
+{
+    QVERIFY(window_.Open());
+    TForm1 &form = window_.form();
+    QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QDialog dialog(&form);
+    bool onTopWhileShown = true;
+    QTimer::singleShot(50, &dialog, [&] {
+        onTopWhileShown = form.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        dialog.accept();
+    });
+    form.ShowOwnDialog(dialog);
+    QVERIFY(!onTopWhileShown);
+    QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(form.N13->isChecked());
+}
+
+int main(int argc, char *argv[])
+{
+    IsolateUserDirectories();
+    TornelisApplication application(argc, argv);
+    ApplyLavenderClassico(application);
+    TestSingleInstance test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_single_instance.moc"
