@@ -2,6 +2,7 @@
 // the window shown, and from Enter in the word box to filled tables. Runs on
 // the offscreen platform; the dictionary is TORNELIS_FORMS_DB's folder or build/bin.
 #include "common_words.h"
+#include "shell/document_opener.h"
 #include "shell/lavender_style.h"
 #include "shell/platform/posix_single_instance.h"
 #include "shell/text_file_dialogs.h"
@@ -45,7 +46,8 @@ WindowServices Services()
     static MessageBoxes messages;
     static EncodingFileDialogs fileDialogs;
     static PosixSingleInstance singleInstance(QDir::tempPath());
-    return {messages, fileDialogs, singleInstance, {}};
+    static DesktopOpener opener;
+    return {messages, fileDialogs, singleInstance, opener, {}};
 }
 
 void BM_ConstructionToWindowShown(benchmark::State &state)
@@ -94,7 +96,7 @@ void BM_Open50MegabyteText(benchmark::State &state)
     ScriptedOpen dialogs(path);
     static MessageBoxes messages;
     WindowServices services = Services();
-    TForm1 form(ProgramDirectory(), {messages, dialogs, services.singleInstance, {}});
+    TForm1 form(ProgramDirectory(), {messages, dialogs, services.singleInstance, services.opener, {}});
     form.show();
     QTest::qWaitForWindowExposed(&form);
     for (auto _ : state) {

@@ -12,7 +12,7 @@ as_root() {
 
 install_missing_packages() {
   local packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
-                  zlib1g-dev libbenchmark-dev fonts-liberation2 ca-certificates)
+                  zlib1g-dev libbenchmark-dev fonts-liberation2 fp-utils ca-certificates)
   local missing=()
   for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \

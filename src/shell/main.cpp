@@ -1,4 +1,5 @@
 // Tornelis: the program start.
+#include "shell/document_opener.h"
 #include "shell/lavender_style.h"
 #include "shell/platform/posix_single_instance.h"
 #include "shell/text_file_dialogs.h"
@@ -20,11 +21,12 @@ int main(int argc, char *argv[])
     application.setMessages(&messages);
     EncodingFileDialogs fileDialogs;
     PosixSingleInstance singleInstance;
+    DesktopOpener opener;
 
     std::unique_ptr<TForm1> form;
     try {
         form = std::make_unique<TForm1>(QCoreApplication::applicationDirPath(),
-                                        WindowServices{messages, fileDialogs, singleInstance, application.arguments()});
+                                        WindowServices{messages, fileDialogs, singleInstance, opener, application.arguments()});
     } catch (const std::exception &error) {
         // An error during the start ends the program after its report.
         application.ReportError(QString::fromUtf8(error.what()));

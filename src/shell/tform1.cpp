@@ -73,6 +73,8 @@ TForm1::TForm1(const QString &programDirectory, WindowServices services, QWidget
     , messages_(services.messages)
     , fileDialogs_(services.fileDialogs)
     , singleInstance_(services.singleInstance)
+    , opener_(services.opener)
+    , hosts_(services.hosts)
     , arguments_(services.arguments)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -88,6 +90,7 @@ TForm1::TForm1(const QString &programDirectory, WindowServices services, QWidget
     WriteRegistryValue();
     DURIDOD_ = std::make_unique<DURIDOD>(this);
     DURIDOD_->Connect(programDirectory_ + QStringLiteral("/forms.db"));
+    CreateDialogs();
 }
 
 TForm1::~TForm1()

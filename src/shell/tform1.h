@@ -3,6 +3,7 @@
 #include "engine/duridod.h"
 #include "encodings/text_encoding.h"
 #include "export/text_file.h"
+#include "lookups/web_addresses.h"
 #include "render/render_options.h"
 
 #include <QMainWindow>
@@ -24,8 +25,11 @@ class QTimer;
 
 namespace tornelis {
 
+class DocumentOpener;
 class SingleInstance;
 class StatusPanels;
+class TAboutBox;
+class TSelectWordsDatabase;
 class StringGrid;
 class TextFileDialogs;
 class UserMessages;
@@ -35,7 +39,9 @@ struct WindowServices {
     UserMessages &messages;
     TextFileDialogs &fileDialogs;
     SingleInstance &singleInstance;
+    DocumentOpener &opener;
     QStringList arguments;  // the command line, the program name first
+    WebHosts hosts = {};
 };
 
 // The main window: the word box, the two paradigm tables with their hidden
@@ -65,6 +71,10 @@ public:
 
     // Text that the database dialog stores; used while not connected.
     QString SelectedDatabasePath;
+
+    // The program's two dialogs, created hidden with the window and reused.
+    TSelectWordsDatabase *SelectWordsDatabase = nullptr;
+    TAboutBox *AboutBox = nullptr;
 
     // Controls, under their form names.
     QLabel *Image1 = nullptr;
@@ -145,6 +155,8 @@ private:
     void WriteRegistryValue();
     void FormClose();
     void FormDestroy();
+    void CreateDialogs();
+    void OpenWebLookup(QString (*address)(const WebHosts &, const QString &));
 
     void ComboBox1KeyPress(QChar key);
     void ShowLemmaTabs(const QStringList &captions);
@@ -169,6 +181,8 @@ private:
     UserMessages &messages_;
     TextFileDialogs &fileDialogs_;
     SingleInstance &singleInstance_;
+    DocumentOpener &opener_;
+    WebHosts hosts_;
     QStringList arguments_;
     bool secondInstance_ = false;
     TextEncoding historyEncoding_ = TextEncoding::Ansi;

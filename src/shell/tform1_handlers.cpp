@@ -134,13 +134,4 @@ void TForm1::N34Click()
     BitBtn6Click();
 }
 
-// The web lookups, help and the two dialogs are filled in by their own features.
-void TForm1::N35Click() {}
-void TForm1::PROMPTOne1Click() {}
-void TForm1::Google1Click() {}
-void TForm1::N5Click() {}
-void TForm1::N7Click() {}
-void TForm1::N9Click() {}
-void TForm1::N17Click() {}
-
 }  // namespace tornelis

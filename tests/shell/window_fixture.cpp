@@ -59,7 +59,7 @@ bool WindowFixture::Open(Database database)
     case Database::None:
         break;
     }
-    form_ = std::make_unique<TForm1>(dir_->path(), WindowServices{messages, fileDialogs, singleInstance, arguments});
+    form_ = std::make_unique<TForm1>(dir_->path(), WindowServices{messages, fileDialogs, singleInstance, opener, arguments});
     form_->show();
     form_->activateWindow();
     return QTest::qWaitForWindowActive(form_.get());
@@ -77,6 +77,7 @@ void WindowFixture::Reset()
     dir_ = std::make_unique<QTemporaryDir>();
     messages = RecordingMessages();
     fileDialogs = ScriptedFileDialogs();
+    opener = RecordingOpener();
     arguments = QStringList{QStringLiteral("tornelis")};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recording_messages.h"
+#include "recording_opener.h"
 #include "scripted_file_dialogs.h"
 #include "shell/platform/posix_single_instance.h"
 #include "shell/tform1.h"
@@ -35,6 +36,7 @@ public:
     RecordingMessages messages;
     ScriptedFileDialogs fileDialogs;
     PosixSingleInstance singleInstance;
+    RecordingOpener opener;
     QStringList arguments{QStringLiteral("tornelis")};
 
 private:

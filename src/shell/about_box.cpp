@@ -1,0 +1,122 @@
+#include "shell/about_box.h"
+
+#include "lookups/about_figure.h"
+#include "lookups/about_gaze.h"
+#include "shell/document_opener.h"
+
+#include <QCursor>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTimer>
+
+namespace tornelis {
+namespace {
+
+constexpr QPoint kImagePosition(5, 16);
+constexpr QSize kImageSize(100, 100);
+constexpr int kProductPage = 55;
+
+QPixmap FigurePicture(int picture, qreal scale)
+{
+    QSvgRenderer renderer(AboutFigureSvg(picture));
+    QPixmap pixmap(kImageSize * scale);
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(kImageSize)));
+    return pixmap;
+}
+
+QLabel *BoldLabel(const QString &text, QPoint position, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->move(position);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(DocumentOpener &opener, const WebHosts &hosts, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , opener_(opener)
+    , hosts_(hosts)
+{
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setFixedSize(326, 242);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Raised);
+    Panel1->setLineWidth(2);
+    Panel1->setGeometry(8, 8, 310, 195);
+
+    ProductName = BoldLabel(QStringLiteral("Торнелис"), {110, 21}, Panel1);
+    Version = BoldLabel(QStringLiteral("Версия 3.1"), {111, 51}, Panel1);
+
+    Comments = new QLabel(Panel1);
+    Comments->setObjectName(QStringLiteral("Comments"));
+    Comments->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(hosts_.maker.toHtmlEscaped()));
+    Comments->setTextFormat(Qt::RichText);
+    Comments->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    Comments->setCursor(Qt::PointingHandCursor);
+    Comments->setWordWrap(true);
+    Comments->setGeometry(5, 149, 300, 36);
+    connect(Comments, &QLabel::linkActivated, this, &TAboutBox::CommentsClick);
+
+    const qreal scale = std::max<qreal>(1.0, devicePixelRatioF());
+    for (int picture = 1; picture <= 9; ++picture) {
+        auto *image = new QLabel(Panel1);
+        image->setObjectName(QStringLiteral("Image%1").arg(picture));
+        image->setGeometry(QRect(kImagePosition, kImageSize));
+        image->setPixmap(FigurePicture(picture, scale));
+        image->setAttribute(Qt::WA_TranslucentBackground);
+        image->hide();
+        Images.append(image);
+    }
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(126, 209, 75, 25);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TAboutBox::Timer1Timer);
+    Timer1->start();
+}
+
+void TAboutBox::Timer1Timer()
+{
+    // The reference rectangle starts at the box's outer corner plus the
+    // picture's position in the panel, as the pictures were laid out.
+    const int shown = GazePicture(QCursor::pos(), frameGeometry().topLeft() + kImagePosition, kImageSize);
+    for (int picture = 1; picture <= 9; ++picture)
+        Images.at(picture - 1)->setVisible(picture == shown);
+}
+
+int TAboutBox::VisiblePicture() const
+{
+    for (int picture = 1; picture <= 9; ++picture) {
+        if (!Images.at(picture - 1)->isHidden())
+            return picture;
+    }
+    return 0;
+}
+
+void TAboutBox::CommentsClick()
+{
+    opener_.OpenAddress(ProductPageAddress(hosts_, kProductPage));
+}
+
+}  // namespace tornelis
