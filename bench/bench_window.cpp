@@ -1,6 +1,7 @@
 // The main window on the full dictionary: from the window's construction to
 // the window shown, and from Enter in the word box to filled tables. Runs on
 // the offscreen platform; the dictionary is TORNELIS_FORMS_DB's folder or build/bin.
+#include "bench_words.h"
 #include "common_words.h"
 #include "shell/document_opener.h"
 #include "shell/lavender_style.h"
@@ -19,7 +20,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 using namespace tornelis;
 
@@ -27,8 +27,7 @@ namespace {
 
 QString ProgramDirectory()
 {
-    const char *path = std::getenv("TORNELIS_FORMS_DB");
-    return QFileInfo(path ? QString::fromLocal8Bit(path) : QStringLiteral(TORNELIS_DEFAULT_FORMS_DB)).path();
+    return QFileInfo(DictionaryPath()).path();
 }
 
 class ScriptedOpen : public TextFileDialogs {

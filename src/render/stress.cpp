@@ -5,22 +5,26 @@
 
 namespace tornelis {
 
+QString InsertStressMark(const QString &text, int accent)
+{
+    int vowelCount = 0;
+    for (qsizetype i = 0; i < text.size() && accent > 0; ++i) {
+        if (IsStressVowel(text.at(i).toLower()) && ++vowelCount == accent)
+            return text.left(i) + QLatin1Char('\'') + text.mid(i);
+    }
+    return text;
+}
+
 QString RenderForm(const QString &word, int accent, bool stressOn, bool syllablesOn)
 {
-    QString text = syllablesOn ? HyphenateWord(word) : word;
+    const QString text = syllablesOn ? HyphenateWord(word) : word;
     if (!stressOn || accent <= 0)
         return text;
-
-    QString marked;
-    marked.reserve(text.size() + 1);
-    int vowelCount = 0;
-    for (QChar c : std::as_const(text)) {
-        const QChar lower = c.toLower();
-        if (IsStressVowel(lower) && ++vowelCount == accent)
-            marked.append(QLatin1Char('\''));
-        marked.append(lower);
-    }
-    return marked;
+    // With a stress mark the whole form is shown in lower case, letter by letter.
+    QString lower(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        lower[i] = text.at(i).toLower();
+    return InsertStressMark(lower, accent);
 }
 
 }  // namespace tornelis

@@ -9,4 +9,9 @@ namespace tornelis {
 // vowel when stressOn and accent > 0 (the whole result is then in lower case).
 QString RenderForm(const QString &word, int accent, bool stressOn, bool syllablesOn);
 
+// text with "'" before its accent-th stress vowel (counted from 1, capitals
+// included, hyphens skipped), its letters left as they are; unchanged when
+// accent is below 1 or beyond the vowels.
+QString InsertStressMark(const QString &text, int accent);
+
 }  // namespace tornelis

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QIODevice;
+
+namespace tornelis {
+
+class StressLookup;
+
+struct AnnotateOptions {
+    bool syllables = false;  // divide each word into syllables as well
+    bool restoreYo = true;   // find the stress of "елка" under "ёлка"
+};
+
+// Marks the stress of every Russian word of a UTF-8 text, keeping every other
+// byte as it was: punctuation, spacing, line ends, the letter case of each
+// word. A word with one vowel, a word the dictionary lacks and a word whose
+// readings disagree on the stress (замок) stay as they are.
+class TextAnnotator {
+public:
+    TextAnnotator(StressLookup &stress, AnnotateOptions options);
+
+    // One word: a run of Russian letters.
+    QString AnnotateWord(const QString &word);
+
+    // Streams in to out in pieces; progress(bytes read so far) after each
+    // piece. Returns the number of Russian words met.
+    qint64 Annotate(QIODevice &in, QIODevice &out, const std::function<void(qint64)> &progress = {});
+
+private:
+    std::optional<qsizetype> StressedIndex(const QString &word);
+
+    StressLookup &stress_;
+    AnnotateOptions options_;
+};
+
+}  // namespace tornelis

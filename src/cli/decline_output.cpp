@@ -1,0 +1,81 @@
+#include "cli/decline_output.h"
+
+#include "export/export_text.h"
+
+#include <QJsonArray>
+
+namespace tornelis {
+namespace {
+
+struct PageView {
+    const ParadigmGrid &cells;
+    const ParadigmGrid &tags;
+    ParadigmGrid headers;
+    TableShape shape;
+};
+
+PageView ViewOf(const DeclinedWord::Lemma &lemma)
+{
+    if (lemma.page == ParadigmPage::Conjugation)
+        return {lemma.tables.conjugation, lemma.tables.conjugationTags, ConjugationHeaders(), kConjugationShape};
+    return {lemma.tables.declension, lemma.tables.declensionTags, DeclensionHeaders(), kDeclensionShape};
+}
+
+bool IsHeader(const TableShape &shape, int column, int row)
+{
+    return column < shape.fixedColumns || row < shape.fixedRows;
+}
+
+}  // namespace
+
+DeclinedWord DeclineWord(DURIDOD &engine, const QString &word, bool restoreYo, const RenderOptions &render)
+{
+    const DeclineOutcome outcome = RunDeclineCommand(engine, {word, QString(), restoreYo, render});
+    DeclinedWord declined{outcome.word, {}};
+    for (qsizetype tab = 0; tab < outcome.lemmaCaptions.size(); ++tab) {
+        ParadigmTables tables = tab == 0 ? outcome.tables : engine.FillTables(int(tab), render);
+        const ParadigmPage page = tables.page.value_or(ParadigmPage::Declension);
+        declined.lemmas.append({outcome.lemmaCaptions.at(tab), page, std::move(tables)});
+    }
+    return declined;
+}
+
+QString DeclinedWordText(const DeclinedWord &declined)
+{
+    QStringList blocks;
+    for (const DeclinedWord::Lemma &lemma : declined.lemmas) {
+        const PageView view = ViewOf(lemma);
+        QString table = ExportText({0, 0, view.shape.columns - 1, view.shape.rows - 1}, [&view](int column, int row) {
+            return IsHeader(view.shape, column, row) ? view.headers.at(column, row) : view.cells.at(column, row);
+        });
+        table.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        blocks.append(lemma.caption + QLatin1Char('\n') + table);
+    }
+    return blocks.join(QLatin1Char('\n'));
+}
+
+QJsonObject DeclinedWordJson(const DeclinedWord &declined)
+{
+    QJsonArray lemmas;
+    for (const DeclinedWord::Lemma &lemma : declined.lemmas) {
+        const PageView view = ViewOf(lemma);
+        QJsonArray cells;
+        for (int row = view.shape.fixedRows; row < view.shape.rows; ++row) {
+            for (int column = view.shape.fixedColumns; column < view.shape.columns; ++column) {
+                if (view.cells.at(column, row).isEmpty())
+                    continue;
+                cells.append(QJsonObject{{"row", row},
+                                         {"column", column},
+                                         {"form", view.cells.at(column, row)},
+                                         {"tags", view.tags.at(column, row)}});
+            }
+        }
+        lemmas.append(QJsonObject{
+            {"caption", lemma.caption},
+            {"page", lemma.page == ParadigmPage::Conjugation ? QStringLiteral("conjugation") : QStringLiteral("declension")},
+            {"cells", cells}});
+    }
+    return QJsonObject{{"word", declined.word}, {"lemmas", lemmas}};
+}
+
+}  // namespace tornelis

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/decline_command.h"
+
+#include <QJsonObject>
+#include <QString>
+
+namespace tornelis {
+
+// One word declined: every lemma with its filled table.
+struct DeclinedWord {
+    QString word;  // as looked up, "ё" restored
+    struct Lemma {
+        QString caption;
+        ParadigmPage page;
+        ParadigmTables tables;
+    };
+    QList<Lemma> lemmas;
+};
+
+DeclinedWord DeclineWord(DURIDOD &engine, const QString &word, bool restoreYo, const RenderOptions &render);
+
+// Each lemma's caption, then its table with the header labels of its page,
+// cells separated by TAB, lines ended by LF; a blank line between lemmas.
+QString DeclinedWordText(const DeclinedWord &declined);
+
+// {"word", "lemmas": [{"caption", "page", "cells": [{"row", "column", "form", "tags"}]}]}
+QJsonObject DeclinedWordJson(const DeclinedWord &declined);
+
+}  // namespace tornelis

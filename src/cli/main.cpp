@@ -1,0 +1,183 @@
+// tornelis-cli: the dictionary on the command line.
+#include "cli/annotate.h"
+#include "cli/decline_output.h"
+#include "engine/stress_lookup.h"
+#include "grammemes/describe_tags.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <unistd.h>
+
+#include <cstdio>
+
+using namespace tornelis;
+
+namespace {
+
+enum ExitCode { kOk = 0, kNotFound = 1, kUsage = 2, kDictionary = 3, kInputOutput = 4 };
+
+void Print(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+int Fail(int code, const QString &message)
+{
+    Print(stderr, QStringLiteral("tornelis-cli: %1\n").arg(message));
+    return code;
+}
+
+class StderrReporter : public ConnectionErrorReporter {
+public:
+    void ReportConnectionError(const QString &message) override { failed = message; }
+    QString failed;
+};
+
+struct Options {
+    QString database;
+    bool json = false;
+    bool restoreYo = true;
+    bool annotateSyllables = false;
+    RenderOptions render;
+};
+
+int Decline(const Options &options, const QStringList &words)
+{
+    StderrReporter reporter;
+    DURIDOD engine(&reporter);
+    engine.Connect(options.database);
+    if (!engine.Connected)
+        return Fail(kDictionary, QStringLiteral("%1: %2").arg(options.database, reporter.failed));
+    int code = kOk;
+    QJsonArray all;
+    QStringList texts;
+    for (const QString &word : words) {
+        const DeclinedWord declined = DeclineWord(engine, word, options.restoreYo, options.render);
+        if (declined.lemmas.isEmpty()) {
+            Print(stderr, QStringLiteral("tornelis-cli: «%1»: нет в словаре\n").arg(word));
+            code = kNotFound;
+        }
+        if (options.json)
+            all.append(DeclinedWordJson(declined));
+        else if (!declined.lemmas.isEmpty())
+            texts.append(DeclinedWordText(declined));
+    }
+    Print(stdout, options.json ? QString::fromUtf8(QJsonDocument(all).toJson(QJsonDocument::Indented))
+                               : texts.join(QLatin1Char('\n')));
+    return code;
+}
+
+int Describe(const QStringList &tagStrings)
+{
+    for (const QString &tags : tagStrings)
+        Print(stdout, DescribeTags(tags) + QLatin1Char('\n'));
+    return kOk;
+}
+
+void ShowProgress(qint64 done, qint64 total)
+{
+    constexpr int kWidth = 30;
+    const int filled = total > 0 ? int(done * kWidth / total) : kWidth;
+    Print(stderr, QStringLiteral("\r%1% [%2%3]")
+                      .arg(total > 0 ? done * 100 / total : 100, 3)
+                      .arg(QString(filled, u'#'), QString(kWidth - filled, u'.')));
+}
+
+int Annotate(const Options &options, const QStringList &inputs)
+{
+    if (inputs.size() > 1)
+        return Fail(kUsage, QStringLiteral("annotate читает один файл или стандартный ввод"));
+    const QString input = inputs.value(0, QStringLiteral("-"));
+    QFile in;
+    const bool fromFile = input != QLatin1String("-");
+    if (fromFile) {
+        in.setFileName(input);
+        if (QFileInfo(input).isDir() || !in.open(QIODevice::ReadOnly))
+            return Fail(kInputOutput, QStringLiteral("не открыть %1: %2").arg(input, in.errorString()));
+    } else if (!in.open(stdin, QIODevice::ReadOnly)) {
+        return Fail(kInputOutput, QStringLiteral("не прочитать стандартный ввод"));
+    }
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return Fail(kInputOutput, QStringLiteral("не записать стандартный вывод"));
+
+    StressLookup stress(options.database);
+    TextAnnotator annotator(stress, {options.annotateSyllables, options.restoreYo});
+    const bool showProgress = fromFile && isatty(STDERR_FILENO);
+    const qint64 total = fromFile ? in.size() : 0;
+    annotator.Annotate(in, out, [&](qint64 done) {
+        out.flush();
+        if (showProgress)
+            ShowProgress(done, total);
+    });
+    if (showProgress)
+        Print(stderr, QStringLiteral("\n"));
+    return kOk;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Словарь Торнелиса в командной строке.\n\n"
+        "Команды:\n"
+        "  decline СЛОВО...      все леммы слова и их таблицы (TAB между ячейками)\n"
+        "  describe ТЕГИ...      описание строки тегов по-русски\n"
+        "  annotate [ФАЙЛ|-]     текст со знаками ударения"));
+    parser.addHelpOption();
+    const QCommandLineOption dbOption(QStringLiteral("db"), QStringLiteral("Файл словаря (по умолчанию forms.db рядом с программой)."), QStringLiteral("FILE"));
+    const QCommandLineOption noYo(QStringLiteral("no-yo"), QStringLiteral("Не восстанавливать «ё»."));
+    const QCommandLineOption noStress(QStringLiteral("no-stress"), QStringLiteral("Без знаков ударения."));
+    const QCommandLineOption noSyllables(QStringLiteral("no-syllables"), QStringLiteral("Без деления на слоги (decline)."));
+    const QCommandLineOption syllables(QStringLiteral("syllables"), QStringLiteral("С делением на слоги (annotate)."));
+    const QCommandLineOption caseOption(QStringLiteral("case"), QStringLiteral("Регистр форм: upper, lower или title."), QStringLiteral("CASE"), QStringLiteral("lower"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Вывод decline в JSON."));
+    parser.addOptions({dbOption, noYo, noStress, noSyllables, syllables, caseOption, json});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("decline, describe или annotate"));
+    parser.process(application);
+
+    QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty())
+        return Fail(kUsage, QStringLiteral("не указана команда (decline, describe, annotate; см. --help)"));
+    const QString command = arguments.takeFirst();
+
+    Options options;
+    options.database = parser.isSet(dbOption) ? parser.value(dbOption)
+                                              : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("forms.db"));
+    options.json = parser.isSet(json);
+    options.restoreYo = !parser.isSet(noYo);
+    options.annotateSyllables = parser.isSet(syllables);
+    options.render.stressOn = !parser.isSet(noStress);
+    options.render.syllablesOn = !parser.isSet(noSyllables);
+    const QString letterCase = parser.value(caseOption);
+    if (letterCase == QLatin1String("upper"))
+        options.render.letterCase = LetterCase::Upper;
+    else if (letterCase == QLatin1String("title"))
+        options.render.letterCase = LetterCase::FirstCapital;
+    else if (letterCase != QLatin1String("lower"))
+        return Fail(kUsage, QStringLiteral("--case: ожидается upper, lower или title, а не «%1»").arg(letterCase));
+
+    if (command == QLatin1String("describe"))
+        return Describe(arguments);
+    if (command != QLatin1String("decline") && command != QLatin1String("annotate"))
+        return Fail(kUsage, QStringLiteral("неизвестная команда «%1» (decline, describe, annotate)").arg(command));
+    if (command == QLatin1String("decline") && arguments.isEmpty())
+        return Fail(kUsage, QStringLiteral("decline: не указано ни одного слова"));
+    if (!QFileInfo(options.database).isFile())
+        return Fail(kDictionary, QStringLiteral("словарь не найден: %1").arg(options.database));
+    try {
+        return command == QLatin1String("decline") ? Decline(options, arguments) : Annotate(options, arguments);
+    } catch (const DatabaseError &error) {
+        return Fail(kDictionary, QStringLiteral("%1: словарь повреждён: %2").arg(options.database, error.message()));
+    }
+}

@@ -1,0 +1,218 @@
+#include "cli/annotate.h"
+#include "engine/stress_lookup.h"
+#include "support/test_database.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tornelis;
+using namespace tornelis::test;
+
+namespace {
+
+QList<FormRow> Dictionary()
+{
+    QList<FormRow> rows;
+    rows += Lexeme(1, {{"стол", "NOUN,inan,masc sing,nomn"}, {"столами", "NOUN,inan,masc plur,ablt"}});
+    rows[0].accent = 1;
+    rows[1].accent = 2;
+    rows += Lexeme(10, {{"мама", "NOUN,anim,femn sing,nomn"}, {"маму", "NOUN,anim,femn sing,accs"}});
+    rows[2].accent = rows[3].accent = 1;
+    rows += Lexeme(20, {{"замок", "NOUN,inan,masc sing,nomn"}});
+    rows[4].accent = 1;
+    rows += Lexeme(30, {{"замок", "VERB,perf,intr masc,sing,past,indc"}, {"замокнуть", "INFN,perf,intr"}}, 1);
+    rows[5].accent = 2;
+    rows += Lexeme(40, {{"ёлка", "NOUN,inan,femn sing,nomn"}});
+    rows += Lexeme(50, {{"кот", "NOUN,anim,masc sing,nomn"}});
+    rows[8].accent = 1;
+    rows += Lexeme(60, {{"молоко", "NOUN,inan,neut sing,nomn"}});
+    rows[9].accent = 3;
+    return rows;
+}
+
+struct Run {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void declineAsText();
+    void declineAsJsonWithOptions();
+    void unknownWordIsReported();
+    void describe();
+    void annotateMarksAndKeepsEverythingElse();
+    void annotateStreamsAcrossPieces();
+    void errors_data();
+    void errors();
+
+private:
+    Run run(const QStringList &arguments, const QByteArray &input = {});
+
+    QTemporaryDir dir_;
+    QString db_;
+};
+
+void TestCli::initTestCase()
+{
+    db_ = dir_.filePath(QStringLiteral("forms.db"));
+    WriteTestDatabase(db_, Dictionary(), {{"елка", "ёлка"}});
+}
+
+Run TestCli::run(const QStringList &arguments, const QByteArray &input)
+{
+    QProcess process;
+    process.start(QStringLiteral(TORNELIS_CLI), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000))
+        return {-1, {}, {}};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+void TestCli::declineAsText()
+{
+    const Run result = run({"--db", db_, "decline", "столами"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(result.out),
+             QStringLiteral("стол (существительное)\n"
+                            "Падеж\tМужской род\tЖенский род\tСредний род\tМножественное число\n"
+                            "Именительный (кто,что?)\tст'ол\t\t\t\n"
+                            "Родительный (кого,чего?)\t\t\t\t\n"
+                            "Дательный (кому,чему?)\t\t\t\t\n"
+                            "Винительный (кого,что?)\t\t\t\t\n"
+                            "Творительный (кем,чем?)\t\t\t\tсто-л'а-ми\n"
+                            "Предложный (о ком,о чём?)\t\t\t\t\n"));
+    QVERIFY(result.err.isEmpty());
+}
+
+void TestCli::declineAsJsonWithOptions()
+{
+    const Run result = run({"--db", db_, "--json", "--no-syllables", "--case", "upper", "decline", "замок", "елка"});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonArray words = QJsonDocument::fromJson(result.out).array();
+    QCOMPARE(words.size(), 2);
+    const QJsonObject zamok = words.at(0).toObject();
+    QCOMPARE(zamok.value("word").toString(), QStringLiteral("замок"));
+    const QJsonArray lemmas = zamok.value("lemmas").toArray();
+    QCOMPARE(lemmas.size(), 2);
+    QCOMPARE(lemmas.at(0).toObject().value("caption").toString(), QStringLiteral("замок (существительное)"));
+    QCOMPARE(lemmas.at(0).toObject().value("page").toString(), QStringLiteral("declension"));
+    QCOMPARE(lemmas.at(1).toObject().value("page").toString(), QStringLiteral("conjugation"));
+    const QJsonObject cell = lemmas.at(0).toObject().value("cells").toArray().at(0).toObject();
+    QCOMPARE(cell, QJsonObject({{"row", 1}, {"column", 1}, {"form", "З'АМОК"}, {"tags", "NOUN,inan,masc sing,nomn"}}));
+    QCOMPARE(words.at(1).toObject().value("word").toString(), QStringLiteral("ёлка"));
+    QCOMPARE(run({"--db", db_, "--no-yo", "decline", "елка"}).exitCode, 1);
+}
+
+void TestCli::unknownWordIsReported()
+{
+    const Run result = run({"--db", db_, "decline", "кот", "собака"});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.out.startsWith("кот (существительное)\n"));
+    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("tornelis-cli: «собака»: нет в словаре\n"));
+}
+
+void TestCli::describe()
+{
+    const Run result = run({"describe", "NOUN,anim,masc sing,nomn", "INFN,perf,tran"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(result.out),
+             QStringLiteral("имя существительное, одушевлённое, мужской род  единственное число, именительный падеж\n"
+                            "глагол (инфинитив), совершенный вид, переходный\n"));
+}
+
+void TestCli::annotateMarksAndKeepsEverythingElse()
+{
+    const QByteArray text = "Мама, МАМУ и «молоко»!\r\nHello мир; замок — Стол\tстолами… елка кот-то\xff\r\n";
+    Run result = run({"--db", db_, "annotate"}, text);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(result.out),
+             QString::fromUtf8("М'ама, М'АМУ и «молок'о»!\r\nHello мир; замок — Стол\tстол'ами… 'елка кот-то\xff\r\n"));
+    QByteArray unmarked = result.out;
+    unmarked.replace('\'', QByteArray());
+    QCOMPARE(unmarked, text);
+
+    const QString path = dir_.filePath(QStringLiteral("text.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("молоко мама");
+    file.close();
+    result = run({"--db", db_, "annotate", "--syllables", path});
+    QCOMPARE(QString::fromUtf8(result.out), QStringLiteral("мо-ло-к'о м'а-ма"));
+}
+
+void TestCli::annotateStreamsAcrossPieces()
+{
+    // Words cut by the reader's pieces come out whole, byte for byte.
+    StressLookup stress(db_);
+    TextAnnotator annotator(stress, {});
+    QByteArray text;
+    for (int i = 0; text.size() < 300000; ++i)
+        text += i % 3 == 0 ? "Мама " : i % 3 == 1 ? "столами,\r\n" : "x";
+    QBuffer in(&text);
+    QByteArray written;
+    QBuffer out(&written);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    qint64 lastProgress = 0;
+    const qint64 words = annotator.Annotate(in, out, [&lastProgress](qint64 done) { lastProgress = done; });
+    QCOMPARE(lastProgress, text.size());
+    QCOMPARE(written.count("М'ама "), words / 2 + words % 2);
+    QCOMPARE(written.count("стол'ами,"), words / 2);
+    written.replace('\'', QByteArray());
+    QCOMPARE(written, text);
+}
+
+void TestCli::errors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no command") << QStringList{} << 2 << "не указана команда";
+    QTest::newRow("unknown command") << QStringList{"conjugate", "x"} << 2 << "неизвестная команда «conjugate»";
+    QTest::newRow("bad case") << QStringList{"--case", "loud", "decline", "x"} << 2 << "--case";
+    QTest::newRow("no word") << QStringList{"decline"} << 2 << "не указано ни одного слова";
+    QTest::newRow("missing dictionary") << QStringList{"--db", "/no/such/forms.db", "decline", "x"} << 3
+                                        << "словарь не найден: /no/such/forms.db";
+    QTest::newRow("broken dictionary") << QStringList{"--db", "BROKEN", "decline", "x"} << 3
+                                       << "Ошибка подключения к базе данных";
+    QTest::newRow("broken dictionary, annotate") << QStringList{"--db", "BROKEN", "annotate"} << 3 << "BROKEN";
+    QTest::newRow("unreadable input") << QStringList{"--db", "DB", "annotate", "/no/such/text"} << 4
+                                      << "не открыть /no/such/text";
+}
+
+void TestCli::errors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const QString broken = dir_.filePath(QStringLiteral("broken.db"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("not a database").repeated(100));
+    file.close();
+    arguments.replaceInStrings(QStringLiteral("BROKEN"), broken);
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^DB$")), db_);
+    message.replace(QStringLiteral("BROKEN"), broken);
+    const Run result = run(arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    const QString error = QString::fromUtf8(result.err);
+    QVERIFY2(error.startsWith(QStringLiteral("tornelis-cli: ")) && error.contains(message), qPrintable(error));
+    QCOMPARE(error.count(QLatin1Char('\n')), 1);
+    QVERIFY(result.out.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
