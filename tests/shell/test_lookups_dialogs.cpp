@@ -1,10 +1,7 @@
 #include "lookups/about_figure.h"
 #include "shell/about_box.h"
-#include "shell/lavender_style.h"
 #include "shell/select_words_database.h"
-#include "shell/tornelis_application.h"
 #include "support/test_database.h"
-#include "support/user_directories.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -226,13 +223,6 @@ void TestLookupsDialogs::storedPathServesOnlyWhileNotConnected()
     QCOMPARE(form().Engine().Path, stored);
 }
 
-int main(int argc, char *argv[])
-{
-    IsolateUserDirectories();
-    TornelisApplication application(argc, argv);
-    ApplyLavenderClassico(application);
-    TestLookupsDialogs test;
-    return QTest::qExec(&test, argc, argv);
-}
+TORNELIS_WINDOW_TEST_MAIN(TestLookupsDialogs)
 
 #include "test_lookups_dialogs.moc"

@@ -1,9 +1,7 @@
-#include "shell/lavender_style.h"
 #include "shell/platform/posix_single_instance.h"
 #include "shell/platform/program_path.h"
 #include "shell/status_panels.h"
-#include "shell/tornelis_application.h"
-#include "support/user_directories.h"
+#include "support/files.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -20,22 +18,6 @@
 using namespace tornelis;
 using namespace tornelis::test;
 
-namespace {
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-}  // namespace
 
 // The single-instance hand-over with real second starts of a copy of the
 // program, and the settings and history through the real window.
@@ -181,7 +163,7 @@ void TestSingleInstance::settingsAtStart()
     QFETCH(QByteArray, ini);
     QFETCH(bool, onTop);
     if (!ini.isEmpty())
-        WriteBytes(window_.FilePath(QStringLiteral("Tornelis.ini")), ini);
+        QVERIFY(WriteBytes(window_.FilePath(QStringLiteral("Tornelis.ini")), ini));
     QVERIFY(window_.Open());
     QCOMPARE(window_.form().N13->isChecked(), onTop);
     QCOMPARE(window_.form().windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
@@ -193,11 +175,11 @@ void TestSingleInstance::settingsAndHistoryWrittenAtTheEnd()
 {
     const QString ini = window_.FilePath(QStringLiteral("Tornelis.ini"));
     const QString history = window_.FilePath(QStringLiteral("Tornelis.history"));
-    WriteBytes(ini, "; the user's notes\r\n[Fonts]\r\nSize=9\r\n[VIEW]\r\nAlwaysOnTop=1\r\nColour=lavender\r\n");
+    QVERIFY(WriteBytes(ini, "; the user's notes\r\n[Fonts]\r\nSize=9\r\n[VIEW]\r\nAlwaysOnTop=1\r\nColour=lavender\r\n"));
     QByteArray lines = "\xEF\xBB\xBF";
     for (int i = 0; i < 150; ++i)
         lines += QStringLiteral("слово%1\r\n").arg(i).toUtf8();
-    WriteBytes(history, lines);
+    QVERIFY(WriteBytes(history, lines));
 
     QVERIFY(window_.Open());
     QCOMPARE(window_.form().ComboBox1->count(), 150);
@@ -261,13 +243,6 @@ void TestSingleInstance::ownDialogShownOverAlwaysOnTopWindow()
     QVERIFY(form.N13->isChecked());
 }
 
-int main(int argc, char *argv[])
-{
-    IsolateUserDirectories();
-    TornelisApplication application(argc, argv);
-    ApplyLavenderClassico(application);
-    TestSingleInstance test;
-    return QTest::qExec(&test, argc, argv);
-}
+TORNELIS_WINDOW_TEST_MAIN(TestSingleInstance)
 
 #include "test_single_instance.moc"

@@ -1,8 +1,6 @@
 #include "encodings/text_encoding.h"
-#include "shell/lavender_style.h"
 #include "shell/string_grid.h"
-#include "shell/tornelis_application.h"
-#include "support/user_directories.h"
+#include "support/files.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -21,22 +19,6 @@ using namespace tornelis::test;
 
 Q_DECLARE_METATYPE(tornelis::TextEncoding)
 
-namespace {
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-}  // namespace
 
 class TestTextModeExport : public QObject {
     Q_OBJECT
@@ -160,7 +142,7 @@ void TestTextModeExport::openInEachEncoding()
     if (!withMark)
         bytes.remove(0, ByteOrderMark(encoding).size());
     const QString path = window_.FilePath(QStringLiteral("text.txt"));
-    WriteBytes(path, bytes);
+    QVERIFY(WriteBytes(path, bytes));
     window_.fileDialogs.answers = {ChosenTextFile{path, encoding}};
     QTest::keyClick(form().Memo2, Qt::Key_O, Qt::ControlModifier);
     QString expected = text;
@@ -193,7 +175,7 @@ void TestTextModeExport::largeFileArrivesWhole()
     // opening that replaces it while it still arrives.
     const QString line = QStringLiteral("Мама мыла раму\r\n");
     const QString path = window_.FilePath(QStringLiteral("large.txt"));
-    WriteBytes(path, EncodeText(line.repeated(150000), TextEncoding::Utf8));
+    QVERIFY(WriteBytes(path, EncodeText(line.repeated(150000), TextEncoding::Utf8)));
     window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}};
     form().N19->trigger();
     QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("Мама"));
@@ -214,7 +196,7 @@ void TestTextModeExport::largeFileArrivesWhole()
 void TestTextModeExport::openingTheSameTextKeepsTheCaret()
 {
     const QString path = window_.FilePath(QStringLiteral("same.txt"));
-    WriteBytes(path, EncodeText(QStringLiteral("Мама мыла раму"), TextEncoding::Utf8));
+    QVERIFY(WriteBytes(path, EncodeText(QStringLiteral("Мама мыла раму"), TextEncoding::Utf8)));
     form().Memo2->setPlainText(QStringLiteral("Мама мыла раму"));
     QTextCursor cursor = form().Memo2->textCursor();
     cursor.setPosition(7);
@@ -274,7 +256,7 @@ void TestTextModeExport::saveInEachEncoding()
     window_.Decline(QStringLiteral("стол"));
     form().StringGrid1->setRangeSelected(QTableWidgetSelectionRange(1, 1, 2, 1), true);
     const QString path = window_.FilePath(QStringLiteral("table.txt"));
-    WriteBytes(path, QByteArray(4096, 'x'));  // an older, longer file is replaced
+    QVERIFY(WriteBytes(path, QByteArray(4096, 'x')));  // an older, longer file is replaced
     window_.fileDialogs.answers = {ChosenTextFile{path, encoding}};
     QTest::keyClick(form().ComboBox1, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(ReadBytes(path), bytes);
@@ -301,13 +283,6 @@ void TestTextModeExport::saveRemembersNameAndReportsFailures()
     QCOMPARE(window_.messages.errors.size(), 1);
 }
 
-int main(int argc, char *argv[])
-{
-    IsolateUserDirectories();
-    TornelisApplication application(argc, argv);
-    ApplyLavenderClassico(application);
-    TestTextModeExport test;
-    return QTest::qExec(&test, argc, argv);
-}
+TORNELIS_WINDOW_TEST_MAIN(TestTextModeExport)
 
 #include "test_textmode_export.moc"

@@ -1,9 +1,6 @@
-#include "shell/lavender_style.h"
 #include "shell/status_panels.h"
 #include "shell/string_grid.h"
 #include "shell/tform1.h"
-#include "shell/tornelis_application.h"
-#include "support/user_directories.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -280,13 +277,6 @@ void TestTForm1::errorInHandlerIsReportedAndProgramGoesOn()
     QCOMPARE(window_.messages.errors.size(), 2);
 }
 
-int main(int argc, char *argv[])
-{
-    IsolateUserDirectories();
-    TornelisApplication application(argc, argv);
-    ApplyLavenderClassico(application);
-    TestTForm1 test;
-    return QTest::qExec(&test, argc, argv);
-}
+TORNELIS_WINDOW_TEST_MAIN(TestTForm1)
 
 #include "test_tform1.moc"

@@ -3,8 +3,11 @@
 #include "recording_messages.h"
 #include "recording_opener.h"
 #include "scripted_file_dialogs.h"
+#include "shell/lavender_style.h"
 #include "shell/platform/posix_single_instance.h"
 #include "shell/tform1.h"
+#include "shell/tornelis_application.h"
+#include "support/user_directories.h"
 
 #include <QTemporaryDir>
 
@@ -45,3 +48,15 @@ private:
 };
 
 }  // namespace tornelis::test
+
+// main() of a window test: the user's folders kept apart, the program's own
+// application object (with its error report) and look.
+#define TORNELIS_WINDOW_TEST_MAIN(TestClass)                          \
+    int main(int argc, char *argv[])                                   \
+    {                                                                  \
+        tornelis::test::IsolateUserDirectories();                      \
+        tornelis::TornelisApplication application(argc, argv);        \
+        tornelis::ApplyLavenderClassico(application);                  \
+        TestClass test;                                                \
+        return QTest::qExec(&test, argc, argv);                        \
+    }
