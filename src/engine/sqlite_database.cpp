@@ -99,11 +99,6 @@ void SqliteStatement::bindInt64(int index, qint64 value)
     check(sqlite3_bind_int64(statement_, index, value));
 }
 
-void SqliteStatement::bindNull(int index)
-{
-    check(sqlite3_bind_null(statement_, index));
-}
-
 bool SqliteStatement::step()
 {
     const int code = sqlite3_step(statement_);
@@ -130,11 +125,6 @@ QString SqliteStatement::columnText(int column) const
 int SqliteStatement::columnInt(int column) const
 {
     return sqlite3_column_int(statement_, column);
-}
-
-qint64 SqliteStatement::columnInt64(int column) const
-{
-    return sqlite3_column_int64(statement_, column);
 }
 
 }  // namespace tornelis

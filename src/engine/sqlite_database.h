@@ -50,7 +50,6 @@ public:
     void bindText(const char *name, const QString &value);
     void bindText(int index, const QString &value);
     void bindInt64(int index, qint64 value);
-    void bindNull(int index);
 
     // Steps to the next row; false when the rows are used up.
     bool step();
@@ -58,7 +57,6 @@ public:
 
     QString columnText(int column) const;
     int columnInt(int column) const;
-    qint64 columnInt64(int column) const;
 
 private:
     void check(int code) const;

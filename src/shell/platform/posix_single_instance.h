@@ -19,8 +19,6 @@ public:
     std::optional<QByteArray> TakeHandOver() override;
     void Release() override;
 
-    QString MarkerPath() const { return markerPath_; }
-
 private:
     QString markerPath_;
     QByteArray blockName_;
