@@ -44,7 +44,8 @@ fetch_package() {
 
 prepare_dictionary() {
   local target="$build/bin/forms.db"
-  [ -f "$target" ] && return 0
+  # Built once; again only when the builder itself has changed since.
+  [ -f "$target" ] && [ "$target" -nt "$build/tools/build-forms-db" ] && return 0
   mkdir -p "$build/bin"
   fetch_package az 0.2.3
   fetch_package eyo-kernel 4.0.1
