@@ -280,14 +280,14 @@ void TForm1::CreateMenu()
     N28 = MakeCheckAction(N25, QStringLiteral("N28"), QStringLiteral("Разбиение на слоги"), QKeySequence(Qt::Key_F7));
 
     N31 = addMenu(QStringLiteral("N31"), QStringLiteral("Регистр"));
-    letterCaseGroup_ = new QActionGroup(this);
-    letterCaseGroup_->setExclusive(true);
+    auto *letterCase = new QActionGroup(this);
+    letterCase->setExclusive(true);
     N32 = MakeAction(N31, QStringLiteral("N32"), QStringLiteral("ВЕРХНИЙ"), QKeySequence(Qt::Key_F8));
     N33 = MakeAction(N31, QStringLiteral("N33"), QStringLiteral("нижний"), QKeySequence(Qt::Key_F9));
     N34 = MakeAction(N31, QStringLiteral("N34"), QStringLiteral("Первая заглавная"), QKeySequence(Qt::Key_F10));
     for (QAction *item : {N32, N33, N34}) {
         item->setCheckable(true);
-        letterCaseGroup_->addAction(item);
+        letterCase->addAction(item);
     }
     N33->setChecked(true);
 

@@ -11,7 +11,6 @@
 #include <memory>
 
 class QAction;
-class QActionGroup;
 class QComboBox;
 class QDialog;
 class QGroupBox;
@@ -195,7 +194,6 @@ private:
     ChosenTextFile lastSaved_;
     std::unique_ptr<StatusPanels> statusPanels_;
     std::unique_ptr<DURIDOD> DURIDOD_;
-    QActionGroup *letterCaseGroup_ = nullptr;
 };
 
 }  // namespace tornelis
