@@ -58,6 +58,35 @@ QAction *MakeCheckAction(QMenu *menu, const QString &name, const QString &captio
     return action;
 }
 
+// A box holding one widget with margins around it.
+QVBoxLayout *Margined(QWidget *widget, const QMargins &margins)
+{
+    auto *box = new QVBoxLayout;
+    box->setContentsMargins(margins);
+    box->addWidget(widget);
+    return box;
+}
+
+// The layout of a strip of fixed height that holds controls side by side.
+QHBoxLayout *HorizontalStrip(QWidget *strip, int height, const QMargins &margins)
+{
+    strip->setFixedHeight(height);
+    auto *layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(margins);
+    layout->setSpacing(6);
+    return layout;
+}
+
+// A table of the given shape, or its hidden twin of the same size.
+StringGrid *MakeGrid(const QString &name, const TableShape &shape, bool twin, QWidget *page)
+{
+    auto *grid = twin ? new StringGrid(shape.columns, shape.rows, 0, 0, page)
+                      : new StringGrid(shape.columns, shape.rows, shape.fixedColumns, shape.fixedRows, page);
+    grid->setObjectName(name);
+    grid->setVisible(!twin);
+    return grid;
+}
+
 void FitGrid(StringGrid *grid, QWidget *page)
 {
     auto *layout = new QVBoxLayout(page);
@@ -112,10 +141,7 @@ void TForm1::CreateControls()
     Image1->setFixedWidth(214);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setMinimumHeight(1);
-    auto *imageBox = new QVBoxLayout;
-    imageBox->setContentsMargins(5, 5, 5, 5);
-    imageBox->addWidget(Image1);
-    columns->addLayout(imageBox);
+    columns->addLayout(Margined(Image1, {5, 5, 5, 5}));
 
     auto *rows = new QVBoxLayout;
     rows->setContentsMargins(0, 0, 0, 0);
@@ -136,17 +162,11 @@ void TForm1::CreateControls()
     auto *textLayout = new QVBoxLayout(GroupBox1);
     textLayout->setContentsMargins(6, 6, 6, 6);
     textLayout->addWidget(Memo2);
-    auto *textBox = new QVBoxLayout;
-    textBox->setContentsMargins(3, 3, 3, 3);
-    textBox->addWidget(GroupBox1);
-    rows->addLayout(textBox);
+    rows->addLayout(Margined(GroupBox1, {3, 3, 3, 3}));
 
     // The word strip.
     auto *wordStrip = new QWidget(central);
-    wordStrip->setFixedHeight(40);
-    auto *wordLayout = new QHBoxLayout(wordStrip);
-    wordLayout->setContentsMargins(10, 3, 3, 3);
-    wordLayout->setSpacing(6);
+    QHBoxLayout *wordLayout = HorizontalStrip(wordStrip, 40, {10, 3, 3, 3});
     Label1 = new QLabel(QStringLiteral("Введите слово: "), wordStrip);
     Label1->setObjectName(QStringLiteral("Label1"));
     ComboBox1 = new QComboBox(wordStrip);
@@ -170,28 +190,17 @@ void TForm1::CreateControls()
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Торнелис"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Спряжение глаголов"));
-    StringGrid1 = new StringGrid(kDeclensionShape.columns, kDeclensionShape.rows, kDeclensionShape.fixedColumns,
-                                 kDeclensionShape.fixedRows, TabSheet1);
-    StringGrid11 = new StringGrid(kDeclensionShape.columns, kDeclensionShape.rows, 0, 0, TabSheet1);
-    StringGrid2 = new StringGrid(kConjugationShape.columns, kConjugationShape.rows, kConjugationShape.fixedColumns,
-                                 kConjugationShape.fixedRows, TabSheet2);
-    StringGrid21 = new StringGrid(kConjugationShape.columns, kConjugationShape.rows, 0, 0, TabSheet2);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid11->setObjectName(QStringLiteral("StringGrid11"));
-    StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
-    StringGrid21->setObjectName(QStringLiteral("StringGrid21"));
-    StringGrid11->hide();
-    StringGrid21->hide();
+    StringGrid1 = MakeGrid(QStringLiteral("StringGrid1"), kDeclensionShape, false, TabSheet1);
+    StringGrid11 = MakeGrid(QStringLiteral("StringGrid11"), kDeclensionShape, true, TabSheet1);
+    StringGrid2 = MakeGrid(QStringLiteral("StringGrid2"), kConjugationShape, false, TabSheet2);
+    StringGrid21 = MakeGrid(QStringLiteral("StringGrid21"), kConjugationShape, true, TabSheet2);
     FitGrid(StringGrid1, TabSheet1);
     FitGrid(StringGrid2, TabSheet2);
     Memo1 = new QPlainTextEdit(TabSheet2);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->hide();
-    auto *pageBox = new QVBoxLayout;
-    pageBox->setContentsMargins(3, 3, 3, 3);
-    pageBox->addWidget(PageControl1);
-    rows->addLayout(pageBox, 1);
+    rows->addLayout(Margined(PageControl1, {3, 3, 3, 3}), 1);
 
     // The lemma tabs.
     TabControl1 = new QTabBar(central);
@@ -208,10 +217,7 @@ void TForm1::CreateControls()
 
     // The button row.
     auto *buttonRow = new QWidget(central);
-    buttonRow->setFixedHeight(41);
-    auto *buttonLayout = new QHBoxLayout(buttonRow);
-    buttonLayout->setContentsMargins(3, 3, 3, 3);
-    buttonLayout->setSpacing(6);
+    QHBoxLayout *buttonLayout = HorizontalStrip(buttonRow, 41, {3, 3, 3, 3});
     const QSize buttonSize(100, 35);
     BitBtn1 = MakeButton(QStringLiteral("BitBtn1"), QStringLiteral("Назад"), buttonSize, buttonRow);
     BitBtn2 = MakeButton(QStringLiteral("BitBtn2"), QStringLiteral("Вставить"), buttonSize, buttonRow);
