@@ -2,6 +2,7 @@
 
 #include "engine/stress_lookup.h"
 #include "render/letters.h"
+#include "render/stress.h"
 #include "render/syllables.h"
 
 #include <QIODevice>
@@ -34,16 +35,6 @@ qsizetype SyllableVowelCount(const QString &word)
     return std::count_if(word.cbegin(), word.cend(), IsSyllableVowel);
 }
 
-std::optional<qsizetype> IndexOfStressVowel(const QString &lower, int accent)
-{
-    int count = 0;
-    for (qsizetype i = 0; i < lower.size(); ++i) {
-        if (IsStressVowel(lower.at(i)) && ++count == accent)
-            return i;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 TextAnnotator::TextAnnotator(StressLookup &stress, AnnotateOptions options)
@@ -58,7 +49,7 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word)
         return std::nullopt;
     const QString lower = word.toLower();
     if (const std::optional<int> accent = stress_.AgreedAccent(lower))
-        return *accent > 0 ? IndexOfStressVowel(lower, *accent) : std::nullopt;
+        return *accent > 0 ? StressVowelIndex(lower, *accent) : std::nullopt;
     if (!options_.restoreYo || lower.contains(u'ё'))
         return std::nullopt;
     // Written with "е" for "ё": the stress of the ё spelling, at the same place.
@@ -69,7 +60,7 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word)
     if (!accent)
         return std::nullopt;
     if (*accent > 0)
-        return IndexOfStressVowel(*restored, *accent);
+        return StressVowelIndex(*restored, *accent);
     return restored->count(u'ё') == 1 ? std::optional<qsizetype>(restored->indexOf(u'ё')) : std::nullopt;
 }
 

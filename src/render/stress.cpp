@@ -5,14 +5,20 @@
 
 namespace tornelis {
 
-QString InsertStressMark(const QString &text, int accent)
+std::optional<qsizetype> StressVowelIndex(QStringView text, int accent)
 {
     int vowelCount = 0;
     for (qsizetype i = 0; i < text.size() && accent > 0; ++i) {
         if (IsStressVowel(text.at(i).toLower()) && ++vowelCount == accent)
-            return text.left(i) + QLatin1Char('\'') + text.mid(i);
+            return i;
     }
-    return text;
+    return std::nullopt;
+}
+
+QString InsertStressMark(const QString &text, int accent)
+{
+    const std::optional<qsizetype> stressed = StressVowelIndex(text, accent);
+    return stressed ? text.left(*stressed) + QLatin1Char('\'') + text.mid(*stressed) : text;
 }
 
 QString RenderForm(const QString &word, int accent, bool stressOn, bool syllablesOn)

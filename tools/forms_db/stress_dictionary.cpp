@@ -1,5 +1,7 @@
 #include "stress_dictionary.h"
 
+#include "render/letters.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -95,12 +97,6 @@ QStringList GiellaCodes(const QString &tags)
     return codes;
 }
 
-bool IsStressVowel(QChar c)
-{
-    static const QString vowels = QStringLiteral("аяоуюеэиы");
-    return vowels.contains(c.toLower());
-}
-
 }  // namespace
 
 StressDictionary StressDictionary::Load(const QString &dir)
@@ -172,7 +168,8 @@ int ResolveAccent(const StressDictionary &stress, const QString &form, const QSt
         return *accent;
     if (form.contains(u'ё') || form.contains(u'Ё'))
         return 0;
-    return std::count_if(form.cbegin(), form.cend(), IsStressVowel) == 1 ? 1 : 0;
+    const auto isStressVowel = [](QChar c) { return IsStressVowel(c.toLower()); };
+    return std::count_if(form.cbegin(), form.cend(), isStressVowel) == 1 ? 1 : 0;
 }
 
 }  // namespace tornelis::formsdb
