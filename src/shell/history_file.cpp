@@ -1,8 +1,8 @@
 #include "shell/history_file.h"
 
+#include "textmode/read_text_file.h"
 #include "textmode/text_navigation.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -16,18 +16,12 @@ constexpr qsizetype kWrittenEntries = 100;
 HistoryRead ReadHistory(const QString &path)
 {
     HistoryRead read;
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    if (!QFileInfo::exists(fullPath))
+    if (!QFileInfo::exists(path))
         return read;
-    QFile file(fullPath);
-    if (QFileInfo(fullPath).isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = QFileInfo(fullPath).isDir() ? QStringLiteral("It is a directory") : file.errorString();
-        read.error = QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason);
-        return read;
-    }
-    const QByteArray bytes = file.readAll();
-    read.history.encoding = DetectByteOrderMark(bytes);
-    for (const QString &line : WithLineFeeds(DecodeText(bytes, read.history.encoding)).split(QLatin1Char('\n'))) {
+    const ReadBytes file = ReadWholeFile(path);
+    read.error = file.error;
+    read.history.encoding = DetectByteOrderMark(file.bytes);
+    for (const QString &line : WithLineFeeds(DecodeText(file.bytes, read.history.encoding)).split(QLatin1Char('\n'))) {
         if (!line.isEmpty())
             read.history.entries.append(line);
     }

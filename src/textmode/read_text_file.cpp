@@ -7,7 +7,7 @@
 
 namespace tornelis {
 
-ReadText ReadTextFile(const QString &path, TextEncoding encoding)
+ReadBytes ReadWholeFile(const QString &path)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     QFile file(fullPath);
@@ -15,10 +15,18 @@ ReadText ReadTextFile(const QString &path, TextEncoding encoding)
         const QString reason = QFileInfo(fullPath).isDir() ? QStringLiteral("It is a directory") : file.errorString();
         return {{}, QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason)};
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, QStringLiteral("Cannot read file \"%1\". %2").arg(fullPath, file.errorString())};
-    return {WithLineFeeds(DecodeText(bytes, encoding)), {}};
+    return {bytes, {}};
+}
+
+ReadText ReadTextFile(const QString &path, TextEncoding encoding)
+{
+    const ReadBytes read = ReadWholeFile(path);
+    if (!read.error.isEmpty())
+        return {{}, read.error};
+    return {WithLineFeeds(DecodeText(read.bytes, encoding)), {}};
 }
 
 }  // namespace tornelis

@@ -11,6 +11,14 @@ struct ReadText {
     QString error;  // "Cannot open file "<path>". <reason>", or empty
 };
 
+struct ReadBytes {
+    QByteArray bytes;
+    QString error;  // "Cannot open file "<path>". <reason>" (or "Cannot read"), or empty
+};
+
+// The whole content of a file, or the error to report with its full path.
+ReadBytes ReadWholeFile(const QString &path);
+
 // Reads a whole file in the chosen encoding (its byte-order mark skipped).
 ReadText ReadTextFile(const QString &path, TextEncoding encoding);
 

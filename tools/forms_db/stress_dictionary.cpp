@@ -78,7 +78,8 @@ QStringList GiellaCodes(const QString &tags)
         {"datv", "Dat"}, {"accs", "Acc"}, {"ablt", "Ins"}, {"loct", "Loc"}, {"gen2", "Gen2"}, {"loc2", "Loc2"},
         {"voct", "Voc"}, {"pres", "Prs"}, {"past", "Pst"}, {"futr", "Fut"}, {"impr", "Imp"}, {"impf", "Impf"},
         {"perf", "Perf"}, {"tran", "TV"}, {"intr", "IV"}, {"V-oy", "Leng"}, {"V-ey", "Leng"}};
-    const QStringList grammemes = tags.split(QRegularExpression(QStringLiteral("[ ,]")), Qt::SkipEmptyParts);
+    static const QRegularExpression separators(QStringLiteral("[ ,]"));
+    const QStringList grammemes = tags.split(separators, Qt::SkipEmptyParts);
     QStringList codes;
     for (const QString &grammeme : grammemes) {
         if (const auto found = single.constFind(grammeme); found != single.cend())
