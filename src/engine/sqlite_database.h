@@ -16,7 +16,8 @@ public:
     QString message() const { return QString::fromUtf8(what()); }
 };
 
-// One open SQLite connection; closed when destroyed.
+// One open SQLite connection; closed when destroyed. ReadOnly opens an
+// existing file that nobody changes while it is open (SQLite's "immutable").
 class SqliteDatabase {
 public:
     enum class Mode { ReadOnly, Create };

@@ -65,6 +65,8 @@ private slots:
     void infinitiveFirstSelectsDeclension();
     void renderOptionsApply();
     void declineCommandRestoresYoAndFallsBack();
+    void connectsWhateverTheFolderIsCalled_data();
+    void connectsWhateverTheFolderIsCalled();
     void connectionFailures_data();
     void connectionFailures();
     void statementFailureThrowsAndNextCommandStartsClean();
@@ -253,6 +255,33 @@ void TestDuridod::declineCommandRestoresYoAndFallsBack()
     QVERIFY(outcome.lemmaCaptions.isEmpty());
     QCOMPARE(engine.FoundCount, 1);
     QCOMPARE(engine.NotFoundCount, 1);
+}
+
+void TestDuridod::connectsWhateverTheFolderIsCalled_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("question mark") << "a?immutable=0";
+    QTest::newRow("hash") << "#словари";
+    QTest::newRow("percent") << "100%20";
+    QTest::newRow("blank and Cyrillic") << "мои словари";
+}
+
+// The file is opened through a URI; no character of its path may change
+// which file that is.
+void TestDuridod::connectsWhateverTheFolderIsCalled()
+{
+    QFETCH(QString, folder);
+    QVERIFY(QDir(dir_.path()).mkpath(folder));
+    const QString path = dir_.path() + QLatin1Char('/') + folder + QStringLiteral("/forms.db");
+    WriteTestDatabase(path, Dictionary());
+    QDir::setCurrent(dir_.path());
+    const QStringList spellings{path, QLatin1Char('/') + path, folder + QStringLiteral("/forms.db")};
+    for (const QString &spelling : spellings) {
+        DURIDOD engine;
+        engine.Connect(spelling);
+        QVERIFY2(engine.Connected, qPrintable(spelling));
+        QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{"стол (существительное)"});
+    }
 }
 
 void TestDuridod::connectionFailures_data()
