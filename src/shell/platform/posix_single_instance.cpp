@@ -1,50 +1,16 @@
 #include "shell/platform/posix_single_instance.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
-
 namespace tornelis {
 namespace {
-
-// The block of another process, mapped for as long as this object lives.
-class MappedBlock {
-public:
-    explicit MappedBlock(const QByteArray &name)
-    {
-        const int fd = shm_open(name.constData(), O_RDWR, 0600);
-        if (fd < 0)
-            return;
-        struct stat status {};
-        if (fstat(fd, &status) == 0 && status.st_size >= SingleInstance::kBlockSize) {
-            void *mapped = mmap(nullptr, SingleInstance::kBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-            if (mapped != MAP_FAILED)
-                bytes_ = static_cast<char *>(mapped);
-        }
-        ::close(fd);
-    }
-    ~MappedBlock()
-    {
-        if (bytes_)
-            munmap(bytes_, SingleInstance::kBlockSize);
-    }
-    MappedBlock(const MappedBlock &) = delete;
-    MappedBlock &operator=(const MappedBlock &) = delete;
-
-    char *bytes() const { return bytes_; }
-
-private:
-    char *bytes_ = nullptr;
-};
 
 QString RuntimeDirectory(const QString &given)
 {
@@ -54,15 +20,38 @@ QString RuntimeDirectory(const QString &given)
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
+// Only a regular file of this user's, readable and writable by nobody else,
+// with no second name, is a block this user's instances may trust.
+bool IsPrivateBlock(int fd)
+{
+    struct stat status {};
+    return fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == getuid() &&
+           (status.st_mode & 077) == 0 && status.st_nlink == 1;
+}
+
+// Opens an existing block without following a link; -1 unless it is private.
+int OpenPrivateBlock(const QByteArray &path, int access)
+{
+    const int fd = ::open(path.constData(), access | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0 && !IsPrivateBlock(fd)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool WriteAll(int fd, const char *bytes, qsizetype size)
+{
+    return pwrite(fd, bytes, size_t(size), 0) == ssize_t(size);
+}
+
 }  // namespace
 
 PosixSingleInstance::PosixSingleInstance(const QString &runtimeDirectory)
 {
-    const QString directory = RuntimeDirectory(runtimeDirectory);
-    markerPath_ = QDir(directory).filePath(QStringLiteral("QUILLON_DURIDOD.lock"));
-    const QByteArray place =
-        QCryptographicHash::hash(QDir(directory).absolutePath().toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    blockName_ = "/QUILLON_DURIDOD_DATA." + QByteArray::number(getuid()) + "." + place;
+    const QDir directory(RuntimeDirectory(runtimeDirectory));
+    markerPath_ = QFile::encodeName(directory.filePath(QStringLiteral("QUILLON_DURIDOD.lock")));
+    blockPath_ = QFile::encodeName(directory.filePath(QStringLiteral("QUILLON_DURIDOD_DATA")));
 }
 
 PosixSingleInstance::~PosixSingleInstance()
@@ -74,7 +63,7 @@ bool PosixSingleInstance::BecomeFirstInstance()
 {
     if (markerFd_ >= 0)
         return true;
-    const int fd = ::open(QFile::encodeName(markerPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = ::open(markerPath_.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return true;  // without a marker every start is a first instance
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -82,41 +71,56 @@ bool PosixSingleInstance::BecomeFirstInstance()
         return false;
     }
     markerFd_ = fd;
-
-    const int block = shm_open(blockName_.constData(), O_RDWR | O_CREAT, 0600);
-    if (block >= 0) {
-        // A block left by a crashed instance is emptied: it holds no text.
-        if (ftruncate(block, 0) == 0 && ftruncate(block, kBlockSize) == 0)
-            ownsBlock_ = true;
-        ::close(block);
-    }
+    blockFd_ = CreatePrivateBlock();
     return true;
+}
+
+// A block found at the start was left by a crashed instance or put there by
+// someone else: it is never adopted. A fresh one is created exclusively, so
+// that its owner and mode are this process's own; without it the instance
+// runs without hand-over.
+int PosixSingleInstance::CreatePrivateBlock() const
+{
+    ::unlink(blockPath_.constData());
+    const int fd = ::open(blockPath_.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    const QByteArray zeros(kBlockSize, '\0');
+    if (!IsPrivateBlock(fd) || !WriteAll(fd, zeros.constData(), zeros.size())) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 bool PosixSingleInstance::WriteHandOver(const QByteArray &bytes)
 {
-    const MappedBlock block(blockName_);
-    if (!block.bytes())
+    const int fd = OpenPrivateBlock(blockPath_, O_WRONLY);
+    if (fd < 0)
         return false;
-    std::memcpy(block.bytes(), bytes.constData(), size_t(std::min(bytes.size(), kBlockSize)));
-    return true;
+    const bool written = WriteAll(fd, bytes.constData(), std::min(bytes.size(), kBlockSize));
+    ::close(fd);
+    return written;
 }
 
 std::optional<QByteArray> PosixSingleInstance::TakeHandOver()
 {
-    const MappedBlock block(blockName_);
-    if (!block.bytes())
+    if (blockFd_ < 0)
         return std::nullopt;
-    QByteArray bytes(block.bytes(), kBlockSize);
-    block.bytes()[0] = block.bytes()[1] = '\0';
+    // A shortened block reads as zeros past its end.
+    QByteArray bytes(kBlockSize, '\0');
+    if (pread(blockFd_, bytes.data(), size_t(kBlockSize), 0) < 0)
+        return std::nullopt;
+    WriteAll(blockFd_, "\0\0", 2);
     return bytes;
 }
 
 void PosixSingleInstance::Release()
 {
-    if (ownsBlock_) {
-        shm_unlink(blockName_.constData());
-        ownsBlock_ = false;
+    if (blockFd_ >= 0) {
+        ::unlink(blockPath_.constData());
+        ::close(blockFd_);
+        blockFd_ = -1;
     }
     if (markerFd_ >= 0) {
         ::close(markerFd_);  // closing the file lets the lock go

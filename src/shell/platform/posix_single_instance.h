@@ -6,8 +6,9 @@ namespace tornelis {
 
 // The marker is an advisory lock on a file in the user's runtime directory,
 // which the system lets go when the process ends in any way, a crash or a
-// kill included. The block is POSIX shared memory named after the runtime
-// directory, so each user (and each test's directory) has its own.
+// kill included. The block is a plain 1000-byte file beside it, private to
+// the user (mode 0600, owned by the user, no link), read and written with
+// pread and pwrite: no mapping that a change of its size could make fault.
 class PosixSingleInstance : public SingleInstance {
 public:
     // runtimeDirectory: empty for the user's runtime directory.
@@ -20,10 +21,12 @@ public:
     void Release() override;
 
 private:
-    QString markerPath_;
-    QByteArray blockName_;
+    int CreatePrivateBlock() const;
+
+    QByteArray markerPath_;
+    QByteArray blockPath_;
     int markerFd_ = -1;
-    bool ownsBlock_ = false;
+    int blockFd_ = -1;  // the first instance's own block, open while it runs
 };
 
 }  // namespace tornelis
