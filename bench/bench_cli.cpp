@@ -12,6 +12,8 @@
 
 #include <memory>
 
+#include <sys/resource.h>
+
 #include <benchmark/benchmark.h>
 
 using namespace tornelis;
@@ -75,6 +77,80 @@ void BM_AnnotateProse(benchmark::State &state)
     AnnotateText(state, prose);
 }
 BENCHMARK(BM_AnnotateProse)->Arg(0)->ArgName("cold")->Unit(benchmark::kMillisecond);
+
+// A text of size bytes made by repeating pattern, read as it is made, so that
+// the input itself takes no memory.
+class RepeatedText : public QIODevice {
+public:
+    RepeatedText(QByteArray pattern, qint64 size) : pattern_(std::move(pattern)), size_(size) {}
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 count = std::min(maxSize, size_ - position_);
+        for (qint64 i = 0; i < count; ++i)
+            data[i] = pattern_.at((position_ + i) % pattern_.size());
+        position_ += count;
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray pattern_;
+    qint64 size_;
+    qint64 position_ = 0;
+};
+
+// Takes whatever is written and keeps nothing.
+class Sink : public QIODevice {
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override { return size; }
+};
+
+long PeakMemoryKilobytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// range(0) megabytes of one endless run of letters, or of the prose repeated:
+// the time grows with the text, the memory does not.
+void AnnotateStream(benchmark::State &state, const QByteArray &pattern)
+{
+    StressLookup stress(DictionaryPath());
+    const qint64 size = state.range(0) * 1024 * 1024;
+    const long memoryBefore = PeakMemoryKilobytes();
+    for (auto _ : state) {
+        TextAnnotator annotator(stress, {});
+        RepeatedText in(pattern, size);
+        Sink out;
+        in.open(QIODevice::ReadOnly);
+        out.open(QIODevice::WriteOnly);
+        benchmark::DoNotOptimize(annotator.Annotate(in, out));
+    }
+    state.counters["peak_memory_growth_MB"] = double(PeakMemoryKilobytes() - memoryBefore) / 1024;
+    state.SetBytesProcessed(qint64(state.iterations()) * size);
+}
+
+void BM_AnnotateOneRunOfLetters(benchmark::State &state)
+{
+    AnnotateStream(state, QByteArrayLiteral("я"));
+}
+BENCHMARK(BM_AnnotateOneRunOfLetters)->Arg(1)->Arg(100)->ArgName("MB")->Unit(benchmark::kMillisecond);
+
+void BM_AnnotateProseStream(benchmark::State &state)
+{
+    const QByteArray prose = ProseText();
+    if (prose.isEmpty()) {
+        state.SkipWithError("no prose: set TORNELIS_PROSE (bench/compare prepares it)");
+        return;
+    }
+    AnnotateStream(state, prose);
+}
+BENCHMARK(BM_AnnotateProseStream)->Arg(1)->Arg(100)->ArgName("MB")->Unit(benchmark::kMillisecond);
 
 void BM_DeclineThousandWords(benchmark::State &state)
 {

@@ -11,6 +11,8 @@ namespace tornelis {
 namespace {
 
 constexpr qint64 kPieceSize = 1 << 16;
+// More letters than any form of the dictionary has (its longest has 37).
+constexpr qsizetype kLongestWord = 64;
 
 // The first byte of a Russian letter in UTF-8 (А-я, Ё, ё take two bytes).
 bool IsRussianLetterAt(const QByteArray &bytes, qsizetype at)
@@ -87,6 +89,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
     qint64 read = 0;
     qint64 words = 0;
     bool atEnd = false;
+    bool inLongRun = false;  // letters that go on past any dictionary word
     while (!atEnd) {
         const QByteArray piece = in.read(kPieceSize);
         atEnd = piece.isEmpty();
@@ -100,12 +103,22 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
             if (!IsRussianLetterAt(pending, at)) {
                 if (!atEnd && MayStartLetter(pending, at))
                     break;  // the letter's second byte comes with the next piece
+                inLongRun = false;
                 output += pending[at++];
                 continue;
             }
             qsizetype end = at;
             while (IsRussianLetterAt(pending, end))
                 end += 2;
+            if (inLongRun || end - at > 2 * kLongestWord) {
+                // No word of the dictionary is this long: it streams through
+                // unmarked, so that neither time nor memory grows with it.
+                words += inLongRun ? 0 : 1;
+                inLongRun = true;
+                output += QByteArrayView(pending).sliced(at, end - at);
+                at = end;
+                continue;
+            }
             if (!atEnd && (end == pending.size() || MayStartLetter(pending, end)))
                 break;  // the word may go on in the next piece
             output += AnnotateWord(QString::fromUtf8(pending.constData() + at, end - at)).toUtf8();

@@ -54,6 +54,7 @@ private slots:
     void describe();
     void annotateMarksAndKeepsEverythingElse();
     void annotateStreamsAcrossPieces();
+    void annotateStreamsAnEndlessRunOfLetters();
     void errors_data();
     void errors();
 
@@ -173,6 +174,38 @@ void TestCli::annotateStreamsAcrossPieces()
     QCOMPARE(written.count("стол'ами,"), words / 2);
     written.replace('\'', QByteArray());
     QCOMPARE(written, text);
+}
+
+// Remembers the largest piece written to it.
+class PieceRecorder : public QBuffer {
+public:
+    using QBuffer::QBuffer;
+    qint64 largestPiece = 0;
+
+protected:
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        largestPiece = std::max(largestPiece, size);
+        return QBuffer::writeData(data, size);
+    }
+};
+
+// A run of letters longer than any word goes out unmarked as it arrives,
+// in pieces of bounded size; the words around it are marked as ever.
+void TestCli::annotateStreamsAnEndlessRunOfLetters()
+{
+    StressLookup stress(db_);
+    TextAnnotator annotator(stress, {});
+    const QByteArray run = QByteArray("мама").repeated(1 << 18);
+    QByteArray text = "столами " + run + "\n" + run + " мама";
+    QBuffer in(&text);
+    QByteArray written;
+    PieceRecorder out(&written);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QCOMPARE(annotator.Annotate(in, out), 4);
+    QCOMPARE(written, "стол'ами " + run + "\n" + run + " м'ама");
+    QVERIFY2(out.largestPiece < 200000, QByteArray::number(out.largestPiece));
 }
 
 void TestCli::errors_data()
