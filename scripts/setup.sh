@@ -6,25 +6,14 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
+source "$root/scripts/packages.sh"
 
-install_missing_packages() {
+install_build_packages() {
   local packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6
                   zlib1g-dev libbenchmark-dev fonts-liberation2 fp-utils ca-certificates)
-  local missing=()
-  for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
-      || missing+=("$package")
-  done
   # The machine may bring a newer npm of its own; Debian's would conflict with it.
-  command -v npm >/dev/null 2>&1 || missing+=(npm)
-  if [ "${#missing[@]}" -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
-  fi
+  command -v npm >/dev/null 2>&1 || packages+=(npm)
+  install_missing_packages "${packages[@]}"
 }
 
 # SQLite's amalgamation and the dictionary sources come from the npm
@@ -58,6 +47,6 @@ prepare_dictionary() {
     --eyo "$build/cache/eyo-kernel-4.0.1/package/dictionary" "${stress[@]}" --output "$target"
 }
 
-install_missing_packages
+install_build_packages
 build_programs
 prepare_dictionary

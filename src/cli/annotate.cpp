@@ -91,7 +91,11 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
     bool atEnd = false;
     bool inLongRun = false;  // letters that go on past any dictionary word
     while (!atEnd) {
-        const QByteArray piece = in.read(kPieceSize);
+        QByteArray piece(kPieceSize, Qt::Uninitialized);
+        const qint64 got = in.read(piece.data(), kPieceSize);
+        if (got < 0)
+            throw StreamError(QStringLiteral("не прочитать текст: %1").arg(in.errorString()));
+        piece.truncate(got);
         atEnd = piece.isEmpty();
         read += piece.size();
         pending += piece;
@@ -125,7 +129,8 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
             ++words;
             at = end;
         }
-        out.write(output);
+        if (out.write(output) != output.size())
+            throw StreamError(QStringLiteral("не записать текст: %1").arg(out.errorString()));
         pending.remove(0, at);
         if (progress)
             progress(read);

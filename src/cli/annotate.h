@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <stdexcept>
 
 class QIODevice;
 
@@ -20,6 +21,12 @@ struct AnnotateOptions {
 // byte as it was: punctuation, spacing, line ends, the letter case of each
 // word. A word with one vowel, a word the dictionary lacks and a word whose
 // readings disagree on the stress (замок) stay as they are.
+// A failed read or write of the text, with the message to show.
+class StreamError : public std::runtime_error {
+public:
+    explicit StreamError(const QString &message) : std::runtime_error(message.toStdString()) {}
+};
+
 class TextAnnotator {
 public:
     TextAnnotator(StressLookup &stress, AnnotateOptions options);
@@ -28,7 +35,8 @@ public:
     QString AnnotateWord(const QString &word);
 
     // Streams in to out in pieces; progress(bytes read so far) after each
-    // piece. Returns the number of Russian words met.
+    // piece. Returns the number of Russian words met; throws StreamError
+    // when in cannot be read or out cannot be written.
     qint64 Annotate(QIODevice &in, QIODevice &out, const std::function<void(qint64)> &progress = {});
 
 private:

@@ -22,10 +22,18 @@ namespace {
 
 enum ExitCode { kOk = 0, kNotFound = 1, kUsage = 2, kDictionary = 3, kInputOutput = 4 };
 
+const QString kCannotWrite = QStringLiteral("не записать стандартный вывод");
+
 void Print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+// A full disk or a closed pipe shows only when the output is flushed.
+bool FlushStandardOutput()
+{
+    return std::fflush(stdout) == 0 && !std::ferror(stdout);
 }
 
 int Fail(int code, const QString &message)
@@ -74,11 +82,10 @@ int Decline(const Options &options, const QStringList &words)
     return code;
 }
 
-int Describe(const QStringList &tagStrings)
+void Describe(const QStringList &tagStrings)
 {
     for (const QString &tags : tagStrings)
         Print(stdout, DescribeTags(tags) + QLatin1Char('\n'));
-    return kOk;
 }
 
 void ShowProgress(qint64 done, qint64 total)
@@ -106,17 +113,24 @@ int Annotate(const Options &options, const QStringList &inputs)
     }
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
-        return Fail(kInputOutput, QStringLiteral("не записать стандартный вывод"));
+        return Fail(kInputOutput, kCannotWrite);
 
     StressLookup stress(options.database);
     TextAnnotator annotator(stress, {options.annotateSyllables, options.restoreYo});
     const bool showProgress = fromFile && isatty(STDERR_FILENO);
     const qint64 total = fromFile ? in.size() : 0;
-    annotator.Annotate(in, out, [&](qint64 done) {
-        out.flush();
+    try {
+        annotator.Annotate(in, out, [&](qint64 done) {
+            if (!out.flush())
+                throw StreamError(kCannotWrite);
+            if (showProgress)
+                ShowProgress(done, total);
+        });
+    } catch (const StreamError &error) {
         if (showProgress)
-            ShowProgress(done, total);
-    });
+            Print(stderr, QStringLiteral("\n"));
+        return Fail(kInputOutput, QString::fromUtf8(error.what()));
+    }
     if (showProgress)
         Print(stderr, QStringLiteral("\n"));
     return kOk;
@@ -144,7 +158,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Вывод decline в JSON."));
     parser.addOptions({dbOption, noYo, noStress, noSyllables, syllables, caseOption, json});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("decline, describe или annotate"));
-    parser.process(application);
+    if (!parser.parse(QCoreApplication::arguments()))
+        return Fail(kUsage, parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(kOk);
 
     QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
@@ -167,17 +184,25 @@ int main(int argc, char *argv[])
     else if (letterCase != QLatin1String("lower"))
         return Fail(kUsage, QStringLiteral("--case: ожидается upper, lower или title, а не «%1»").arg(letterCase));
 
-    if (command == QLatin1String("describe"))
-        return Describe(arguments);
+    if (command == QLatin1String("describe")) {
+        Describe(arguments);
+        return FlushStandardOutput() ? kOk : Fail(kInputOutput, kCannotWrite);
+    }
     if (command != QLatin1String("decline") && command != QLatin1String("annotate"))
         return Fail(kUsage, QStringLiteral("неизвестная команда «%1» (decline, describe, annotate)").arg(command));
     if (command == QLatin1String("decline") && arguments.isEmpty())
         return Fail(kUsage, QStringLiteral("decline: не указано ни одного слова"));
     if (!QFileInfo(options.database).isFile())
         return Fail(kDictionary, QStringLiteral("словарь не найден: %1").arg(options.database));
+    int code = kOk;
     try {
-        return command == QLatin1String("decline") ? Decline(options, arguments) : Annotate(options, arguments);
+        code = command == QLatin1String("decline") ? Decline(options, arguments) : Annotate(options, arguments);
     } catch (const DatabaseError &error) {
-        return Fail(kDictionary, QStringLiteral("%1: словарь повреждён: %2").arg(options.database, error.message()));
+        const QString what = error.isBusy() ? QStringLiteral("словарь занят другой программой")
+                                            : QStringLiteral("словарь повреждён");
+        return Fail(kDictionary, QStringLiteral("%1: %2: %3").arg(options.database, what, error.message()));
     }
+    if (code == kInputOutput)
+        return code;  // already said
+    return FlushStandardOutput() ? code : Fail(kInputOutput, kCannotWrite);
 }

@@ -21,11 +21,29 @@ QByteArray ImmutableUri(const QString &path)
            "?immutable=1";
 }
 
+// A statement of a damaged dictionary could run without end (a recursive
+// view): each statement of a read-only connection may do this much work,
+// counted in thousands of SQLite's virtual machine steps. A lookup in the
+// real dictionary stays far below it.
+constexpr int kStepsPerCount = 1000;
+constexpr int kWorkPerStatement = 20000;
+
+int CountWork(void *work)
+{
+    return ++*static_cast<int *>(work) > kWorkPerStatement ? 1 : 0;
+}
+
 }  // namespace
 
-DatabaseError::DatabaseError(const QString &message)
+DatabaseError::DatabaseError(const QString &message, int code)
     : std::runtime_error(message.toStdString())
+    , code_(code)
 {
+}
+
+bool DatabaseError::isBusy() const
+{
+    return code_ == SQLITE_BUSY || code_ == SQLITE_LOCKED;
 }
 
 SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
@@ -39,7 +57,11 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
         const QString message = handle_ ? QString::fromUtf8(sqlite3_errmsg(handle_))
                                         : QString::fromUtf8(sqlite3_errstr(code));
         close();
-        throw DatabaseError(QStringLiteral("%1: %2").arg(path, message));
+        throw DatabaseError(QStringLiteral("%1: %2").arg(path, message), code & 0xFF);
+    }
+    if (readOnly) {
+        work_ = std::make_unique<int>(0);
+        sqlite3_progress_handler(handle_, kStepsPerCount, CountWork, work_.get());
     }
 }
 
@@ -50,6 +72,7 @@ SqliteDatabase::~SqliteDatabase()
 
 SqliteDatabase::SqliteDatabase(SqliteDatabase &&other) noexcept
     : handle_(std::exchange(other.handle_, nullptr))
+    , work_(std::move(other.work_))
 {
 }
 
@@ -58,6 +81,7 @@ SqliteDatabase &SqliteDatabase::operator=(SqliteDatabase &&other) noexcept
     if (this != &other) {
         close();
         handle_ = std::exchange(other.handle_, nullptr);
+        work_ = std::move(other.work_);
     }
     return *this;
 }
@@ -65,6 +89,7 @@ SqliteDatabase &SqliteDatabase::operator=(SqliteDatabase &&other) noexcept
 void SqliteDatabase::close()
 {
     sqlite3_close_v2(std::exchange(handle_, nullptr));
+    work_.reset();
 }
 
 void SqliteDatabase::exec(const QString &sql)
@@ -73,16 +98,19 @@ void SqliteDatabase::exec(const QString &sql)
     if (sqlite3_exec(handle_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
         const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(handle_));
         sqlite3_free(error);
-        throw DatabaseError(message);
+        throw DatabaseError(message, sqlite3_errcode(handle_) & 0xFF);
     }
 }
 
 SqliteStatement::SqliteStatement(const SqliteDatabase &database, const QString &sql)
     : database_(database.handle())
+    , work_(database.work())
 {
     if (!database_)
         throw DatabaseError(QStringLiteral("the database is not open"));
     check(sqlite3_prepare16_v2(database_, sql.utf16(), -1, &statement_, nullptr));
+    if (work_)
+        *work_ = 0;
 }
 
 SqliteStatement::~SqliteStatement()
@@ -93,7 +121,14 @@ SqliteStatement::~SqliteStatement()
 void SqliteStatement::check(int code) const
 {
     if (code != SQLITE_OK)
-        throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(database_)));
+        fail(code);
+}
+
+void SqliteStatement::fail(int code) const
+{
+    if (code == SQLITE_INTERRUPT && work_ && *work_ > kWorkPerStatement)
+        throw DatabaseError(QStringLiteral("the dictionary is damaged: a lookup did not come to an end"), SQLITE_CORRUPT);
+    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(database_)), code & 0xFF);
 }
 
 void SqliteStatement::bindText(const char *name, const QString &value)
@@ -125,13 +160,15 @@ bool SqliteStatement::step()
         return true;
     if (code == SQLITE_DONE)
         return false;
-    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(database_)));
+    fail(code);
 }
 
 void SqliteStatement::reset()
 {
     sqlite3_reset(statement_);
     sqlite3_clear_bindings(statement_);
+    if (work_)
+        *work_ = 0;
 }
 
 QString SqliteStatement::columnText(int column) const

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <stdexcept>
 
 struct sqlite3;
@@ -9,11 +10,18 @@ struct sqlite3_stmt;
 
 namespace tornelis {
 
-// A failure reported by SQLite, with its message.
+// A failure reported by SQLite, with its message and its primary result code
+// (SQLITE_BUSY, SQLITE_CORRUPT, ...; SQLITE_ERROR when SQLite gave none).
 class DatabaseError : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString &message);
+    explicit DatabaseError(const QString &message, int code = 1);
     QString message() const { return QString::fromUtf8(what()); }
+    int code() const { return code_; }
+    // Another program holds the file locked.
+    bool isBusy() const;
+
+private:
+    int code_;
 };
 
 // One open SQLite connection; closed when destroyed. ReadOnly opens an
@@ -34,9 +42,13 @@ public:
     void close();
     void exec(const QString &sql);  // throws DatabaseError
     sqlite3 *handle() const { return handle_; }
+    // The work the running statement of a read-only connection has done, in
+    // thousands of SQLite's steps; null for a connection without a bound.
+    int *work() const { return work_.get(); }
 
 private:
     sqlite3 *handle_ = nullptr;
+    std::unique_ptr<int> work_;
 };
 
 // One prepared statement, finalized when destroyed, so that no statement
@@ -61,8 +73,10 @@ public:
 
 private:
     void check(int code) const;
+    [[noreturn]] void fail(int code) const;
 
     sqlite3 *database_;
+    int *work_;
     sqlite3_stmt *statement_ = nullptr;
 };
 

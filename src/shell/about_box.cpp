@@ -3,6 +3,7 @@
 #include "lookups/about_figure.h"
 #include "lookups/about_gaze.h"
 #include "shell/document_opener.h"
+#include "shell/handler_guard.h"
 
 #include <QCursor>
 #include <QFrame>
@@ -71,7 +72,7 @@ TAboutBox::TAboutBox(DocumentOpener &opener, const WebHosts &hosts, QWidget *par
     Comments->setCursor(Qt::PointingHandCursor);
     Comments->setWordWrap(true);
     Comments->setGeometry(5, 149, 300, 36);
-    connect(Comments, &QLabel::linkActivated, this, &TAboutBox::CommentsClick);
+    connect(Comments, &QLabel::linkActivated, this, Guarded(this, &TAboutBox::CommentsClick, ReportToApplication));
 
     const qreal scale = std::max<qreal>(1.0, devicePixelRatioF());
     for (int picture = 1; picture <= 9; ++picture) {
@@ -92,7 +93,7 @@ TAboutBox::TAboutBox(DocumentOpener &opener, const WebHosts &hosts, QWidget *par
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &TAboutBox::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, Guarded(this, &TAboutBox::Timer1Timer, ReportToApplication));
     Timer1->start();
 }
 

@@ -20,12 +20,19 @@ HistoryRead ReadHistory(const QString &path)
         return read;
     const ReadBytes file = ReadWholeFile(path);
     read.error = file.error;
-    read.history.encoding = DetectByteOrderMark(file.bytes);
-    for (const QString &line : WithLineFeeds(DecodeText(file.bytes, read.history.encoding)).split(QLatin1Char('\n'))) {
-        if (!line.isEmpty())
-            read.history.entries.append(line);
-    }
+    read.history = ParseHistory(file.bytes);
     return read;
+}
+
+History ParseHistory(const QByteArray &bytes)
+{
+    History history;
+    history.encoding = DetectByteOrderMark(bytes);
+    for (const QString &line : WithLineFeeds(DecodeText(bytes, history.encoding)).split(QLatin1Char('\n'))) {
+        if (!line.isEmpty())
+            history.entries.append(line);
+    }
+    return history;
 }
 
 QString WriteHistory(const QString &path, const History &history)

@@ -22,6 +22,9 @@ struct HistoryRead {
 // Windows-1251; lines end at CR LF, CR or LF. A missing file is an empty history.
 HistoryRead ReadHistory(const QString &path);
 
+// The history held by the bytes of a history file.
+History ParseHistory(const QByteArray &bytes);
+
 // Writes the first 100 non-empty entries, each followed by CR LF, in the
 // history's encoding with its mark, through a temporary file so that a failed
 // write keeps the old file. Returns the error to report, or an empty text.

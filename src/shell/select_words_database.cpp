@@ -1,6 +1,7 @@
 #include "shell/select_words_database.h"
 
 #include "shell/document_opener.h"
+#include "shell/handler_guard.h"
 #include "shell/pictures.h"
 #include "shell/user_messages.h"
 
@@ -55,10 +56,10 @@ TSelectWordsDatabase::TSelectWordsDatabase(QString &storedPath, UserMessages &me
 
     OpenDialog1 = [](QWidget *owner) { return QFileDialog::getOpenFileName(owner); };
 
-    connect(BitBtn3, &QPushButton::clicked, this, &TSelectWordsDatabase::BitBtn3Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &TSelectWordsDatabase::BitBtn4Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TSelectWordsDatabase::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TSelectWordsDatabase::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, Guarded(this, &TSelectWordsDatabase::BitBtn3Click, ReportToApplication));
+    connect(BitBtn4, &QPushButton::clicked, this, Guarded(this, &TSelectWordsDatabase::BitBtn4Click, ReportToApplication));
+    connect(BitBtn1, &QPushButton::clicked, this, Guarded(this, &TSelectWordsDatabase::BitBtn1Click, ReportToApplication));
+    connect(BitBtn2, &QPushButton::clicked, this, Guarded(this, &TSelectWordsDatabase::BitBtn2Click, ReportToApplication));
 }
 
 void TSelectWordsDatabase::showEvent(QShowEvent *event)

@@ -1,6 +1,7 @@
 #include "shell/tform1.h"
 
 #include "engine/paradigm_tables.h"
+#include "shell/handler_guard.h"
 #include "shell/lavender_style.h"
 #include "shell/pictures.h"
 #include "shell/status_panels.h"
@@ -339,39 +340,42 @@ void TForm1::SetFocusOrder()
 
 void TForm1::ConnectHandlers()
 {
-    connect(BitBtn6, &QPushButton::clicked, this, &TForm1::BitBtn6Click);
-    connect(N26, &QAction::triggered, this, &TForm1::BitBtn6Click);
-    connect(N27, &QAction::triggered, this, &TForm1::BitBtn6Click);
-    connect(N28, &QAction::triggered, this, &TForm1::BitBtn6Click);
-    connect(N32, &QAction::triggered, this, &TForm1::N32Click);
-    connect(N33, &QAction::triggered, this, &TForm1::N33Click);
-    connect(N34, &QAction::triggered, this, &TForm1::N34Click);
-    connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
-    connect(StringGrid1, &StringGrid::Click, this, &TForm1::StringGrid1Click);
-    connect(StringGrid2, &StringGrid::Click, this, &TForm1::StringGrid2Click);
-    connect(N12, &QAction::triggered, this, &TForm1::N12Click);
+    const auto handler = [this](void (TForm1::*method)()) {
+        return [this, method] { Handle([this, method] { (this->*method)(); }); };
+    };
+    connect(BitBtn6, &QPushButton::clicked, this, handler(&TForm1::BitBtn6Click));
+    connect(N26, &QAction::triggered, this, handler(&TForm1::BitBtn6Click));
+    connect(N27, &QAction::triggered, this, handler(&TForm1::BitBtn6Click));
+    connect(N28, &QAction::triggered, this, handler(&TForm1::BitBtn6Click));
+    connect(N32, &QAction::triggered, this, handler(&TForm1::N32Click));
+    connect(N33, &QAction::triggered, this, handler(&TForm1::N33Click));
+    connect(N34, &QAction::triggered, this, handler(&TForm1::N34Click));
+    connect(TabControl1, &QTabBar::currentChanged, this, handler(&TForm1::TabControl1Change));
+    connect(StringGrid1, &StringGrid::Click, this, handler(&TForm1::StringGrid1Click));
+    connect(StringGrid2, &StringGrid::Click, this, handler(&TForm1::StringGrid2Click));
+    connect(N12, &QAction::triggered, this, handler(&TForm1::N12Click));
 
-    connect(N19, &QAction::triggered, this, &TForm1::N19Click);
-    connect(N10, &QAction::triggered, this, &TForm1::N10Click);
-    connect(BitBtn5, &QPushButton::clicked, this, &TForm1::N10Click);
-    connect(N14, &QAction::triggered, this, &TForm1::N14Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &TForm1::N14Click);
-    connect(N15, &QAction::triggered, this, &TForm1::N15Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::N15Click);
-    connect(N22, &QAction::triggered, this, &TForm1::BitBtn1Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-    connect(N23, &QAction::triggered, this, &TForm1::BitBtn3Click);
-    connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
-    connect(N18, &QAction::triggered, this, &TForm1::N18Click);
-    connect(N13, &QAction::triggered, this, &TForm1::N13Click);
-    connect(N35, &QAction::triggered, this, &TForm1::N35Click);
-    connect(PROMPTOne1, &QAction::triggered, this, &TForm1::PROMPTOne1Click);
-    connect(Google1, &QAction::triggered, this, &TForm1::Google1Click);
-    connect(N5, &QAction::triggered, this, &TForm1::N5Click);
-    connect(N7, &QAction::triggered, this, &TForm1::N7Click);
-    connect(N9, &QAction::triggered, this, &TForm1::N9Click);
-    connect(N17, &QAction::triggered, this, &TForm1::N17Click);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(N19, &QAction::triggered, this, handler(&TForm1::N19Click));
+    connect(N10, &QAction::triggered, this, handler(&TForm1::N10Click));
+    connect(BitBtn5, &QPushButton::clicked, this, handler(&TForm1::N10Click));
+    connect(N14, &QAction::triggered, this, handler(&TForm1::N14Click));
+    connect(BitBtn4, &QPushButton::clicked, this, handler(&TForm1::N14Click));
+    connect(N15, &QAction::triggered, this, handler(&TForm1::N15Click));
+    connect(BitBtn2, &QPushButton::clicked, this, handler(&TForm1::N15Click));
+    connect(N22, &QAction::triggered, this, handler(&TForm1::BitBtn1Click));
+    connect(BitBtn1, &QPushButton::clicked, this, handler(&TForm1::BitBtn1Click));
+    connect(N23, &QAction::triggered, this, handler(&TForm1::BitBtn3Click));
+    connect(BitBtn3, &QPushButton::clicked, this, handler(&TForm1::BitBtn3Click));
+    connect(N18, &QAction::triggered, this, handler(&TForm1::N18Click));
+    connect(N13, &QAction::triggered, this, handler(&TForm1::N13Click));
+    connect(N35, &QAction::triggered, this, handler(&TForm1::N35Click));
+    connect(PROMPTOne1, &QAction::triggered, this, handler(&TForm1::PROMPTOne1Click));
+    connect(Google1, &QAction::triggered, this, handler(&TForm1::Google1Click));
+    connect(N5, &QAction::triggered, this, handler(&TForm1::N5Click));
+    connect(N7, &QAction::triggered, this, handler(&TForm1::N7Click));
+    connect(N9, &QAction::triggered, this, handler(&TForm1::N9Click));
+    connect(N17, &QAction::triggered, this, handler(&TForm1::N17Click));
+    connect(Timer1, &QTimer::timeout, this, handler(&TForm1::Timer1Timer));
 }
 
 void TForm1::WriteTableHeaders()
@@ -429,6 +433,11 @@ void TForm1::ReportConnectionError(const QString &message)
     messages_.ShowMessage(message);
 }
 
+void TForm1::Handle(const std::function<void()> &handler)
+{
+    RunHandler(handler, [this](const QString &message) { ReportError(message); });
+}
+
 void TForm1::ReportError(const QString &message)
 {
     messages_.ShowError(ErrorReportText(message));
@@ -460,12 +469,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         if (watched == ComboBox1) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                ComboBox1KeyPress(QChar(13));
+                Handle([this] { ComboBox1KeyPress(QChar(13)); });
         }
         break;
     case QEvent::MouseButtonRelease:
         if (watched == Memo2->viewport())
-            Memo2Click();
+            Handle([this] { Memo2Click(); });
         break;
     case QEvent::Resize:
         if (watched == Image1) {

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -164,6 +165,8 @@ private:
     void InspectCell(const StringGrid &grid, const StringGrid &twin);
     bool IsWindowShortcut(const QKeyCombination &key) const;
     void ReportError(const QString &message);
+    // Runs an event handler; an error that leaves it goes to ReportError.
+    void Handle(const std::function<void()> &handler);
     void SetStaysOnTop(bool onTop);
     void RequestFocusQuietly();
     QString ProgramFile(const QString &name) const;

@@ -6,16 +6,14 @@ namespace tornelis {
 
 class UserMessages;
 
-// The application object: an error that escapes an event handler is shown
-// in the general error report, and the program goes on with the next event.
+// The application object, with the general error report for errors that
+// leave the program's start or a dialog's handler.
 class TornelisApplication : public QApplication {
 public:
     TornelisApplication(int &argc, char **argv);
 
     void setMessages(UserMessages *messages) { messages_ = messages; }
     void ReportError(const QString &message);
-
-    bool notify(QObject *receiver, QEvent *event) override;
 
 private:
     UserMessages *messages_ = nullptr;

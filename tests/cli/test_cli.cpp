@@ -59,7 +59,9 @@ private slots:
     void errors();
 
 private:
-    Run run(const QStringList &arguments, const QByteArray &input = {});
+    // Runs tornelis-cli; "<file" and ">file" among the arguments redirect its
+    // standard input and output, as a shell would.
+    Run run(QStringList arguments, const QByteArray &input = {});
 
     QTemporaryDir dir_;
     QString db_;
@@ -71,11 +73,21 @@ void TestCli::initTestCase()
     WriteTestDatabase(db_, Dictionary(), {{"елка", "ёлка"}});
 }
 
-Run TestCli::run(const QStringList &arguments, const QByteArray &input)
+Run TestCli::run(QStringList arguments, const QByteArray &input)
 {
     QProcess process;
+    bool inputRedirected = false;
+    for (const QString &argument : arguments.filter(QRegularExpression(QStringLiteral("^[<>]")))) {
+        inputRedirected = inputRedirected || argument.startsWith(QLatin1Char('<'));
+        if (argument.startsWith(QLatin1Char('<')))
+            process.setStandardInputFile(argument.mid(1));
+        else
+            process.setStandardOutputFile(argument.mid(1));
+        arguments.removeOne(argument);
+    }
     process.start(QStringLiteral(TORNELIS_CLI), arguments);
-    process.write(input);
+    if (!inputRedirected)
+        process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(30000))
         return {-1, {}, {}};
@@ -216,6 +228,8 @@ void TestCli::errors_data()
     QTest::newRow("no command") << QStringList{} << 2 << "не указана команда";
     QTest::newRow("unknown command") << QStringList{"conjugate", "x"} << 2 << "неизвестная команда «conjugate»";
     QTest::newRow("bad case") << QStringList{"--case", "loud", "decline", "x"} << 2 << "--case";
+    QTest::newRow("case without value") << QStringList{"decline", "x", "--case"} << 2 << "--case";
+    QTest::newRow("unknown option") << QStringList{"--bogus", "decline", "x"} << 2 << "bogus";
     QTest::newRow("no word") << QStringList{"decline"} << 2 << "не указано ни одного слова";
     QTest::newRow("missing dictionary") << QStringList{"--db", "/no/such/forms.db", "decline", "x"} << 3
                                         << "словарь не найден: /no/such/forms.db";
@@ -224,6 +238,16 @@ void TestCli::errors_data()
     QTest::newRow("broken dictionary, annotate") << QStringList{"--db", "BROKEN", "annotate"} << 3 << "BROKEN";
     QTest::newRow("unreadable input") << QStringList{"--db", "DB", "annotate", "/no/such/text"} << 4
                                       << "не открыть /no/such/text";
+    QTest::newRow("input that fails to read") << QStringList{"--db", "DB", "annotate", "/proc/self/mem"} << 4
+                                              << "не прочитать текст";
+    QTest::newRow("a folder as standard input") << QStringList{"--db", "DB", "annotate", "</"} << 4
+                                                << "не прочитать текст";
+    QTest::newRow("full disk, decline") << QStringList{"--db", "DB", "decline", "стол", ">/dev/full"} << 4
+                                        << "не записать стандартный вывод";
+    QTest::newRow("full disk, annotate") << QStringList{"--db", "DB", "annotate", ">/dev/full"} << 4
+                                         << "не записать";
+    QTest::newRow("full disk, describe") << QStringList{"describe", "NOUN", ">/dev/full"} << 4
+                                         << "не записать стандартный вывод";
 }
 
 void TestCli::errors()
@@ -239,7 +263,7 @@ void TestCli::errors()
     arguments.replaceInStrings(QStringLiteral("BROKEN"), broken);
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^DB$")), db_);
     message.replace(QStringLiteral("BROKEN"), broken);
-    const Run result = run(arguments);
+    const Run result = run(arguments, "молоко\n");
     QCOMPARE(result.exitCode, exitCode);
     const QString error = QString::fromUtf8(result.err);
     QVERIFY2(error.startsWith(QStringLiteral("tornelis-cli: ")) && error.contains(message), qPrintable(error));

@@ -70,6 +70,7 @@ private slots:
     void connectionFailures_data();
     void connectionFailures();
     void statementFailureThrowsAndNextCommandStartsClean();
+    void endlessViewIsReportedAsDamaged();
 
 private:
     QString writeDictionary(const QString &name = QStringLiteral("forms.db"));
@@ -346,6 +347,28 @@ void TestDuridod::statementFailureThrowsAndNextCommandStartsClean()
     engine.Connect(noYo);
     QVERIFY_THROWS_EXCEPTION(DatabaseError, engine.RestoreYo(QStringLiteral("елка")));
     QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{"стол (существительное)"});
+}
+
+// A damaged dictionary whose view never stops delivering rows: the lookup
+// ends with an error instead of running for ever.
+void TestDuridod::endlessViewIsReportedAsDamaged()
+{
+    const QString path = dir_.filePath(QStringLiteral("endless.db"));
+    WriteTestDatabase(path, Dictionary(), {}, {false, true});
+    SqliteDatabase(path, SqliteDatabase::Mode::Create)
+        .exec(QStringLiteral("create view forms_view as with recursive r(n) as (select 1 union all select n + 1 from r)"
+                             " select n as id, 'стол' as word, 'NOUN' as prop, 0 as accent, n as initform_id from r"));
+    DURIDOD engine;
+    engine.Connect(path);
+    QVERIFY(engine.Connected);
+    try {
+        engine.FindLemmas(QStringLiteral("стол"));
+        QFAIL("an endless lookup must stop");
+    } catch (const DatabaseError &error) {
+        QVERIFY2(error.message().contains(QLatin1String("damaged")), qPrintable(error.message()));
+        QVERIFY(!error.isBusy());
+    }
+    QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("елка"));
 }
 
 QTEST_APPLESS_MAIN(TestDuridod)

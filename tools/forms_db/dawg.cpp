@@ -34,14 +34,21 @@ Dawg Dawg::Load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
-    const QByteArray bytes = file.readAll();
+    try {
+        return FromBytes(file.readAll());
+    } catch (const std::runtime_error &error) {
+        throw std::runtime_error(std::string(error.what()) + ": " + path.toStdString());
+    }
+}
 
+Dawg Dawg::FromBytes(const QByteArray &bytes)
+{
     Dawg dawg;
     const std::uint32_t unitCount = ReadUint32(bytes, 0);
     const qsizetype guideAt = 4 + qsizetype(unitCount) * 4;
     const std::uint32_t guideCount = ReadUint32(bytes, guideAt);
     if (unitCount == 0 || guideCount != unitCount || bytes.size() != guideAt + 4 + qsizetype(guideCount) * 2)
-        throw std::runtime_error("words.dawg is malformed: " + path.toStdString());
+        throw std::runtime_error("words.dawg is malformed");
 
     dawg.units_.resize(unitCount);
     for (std::uint32_t i = 0; i < unitCount; ++i)

@@ -15,6 +15,8 @@ class Dawg {
 public:
     // Reads the file; throws std::runtime_error on a missing or malformed file.
     static Dawg Load(const QString &path);
+    // The dictionary held by bytes; throws std::runtime_error when malformed.
+    static Dawg FromBytes(const QByteArray &bytes);
 
     // Calls visit with every key, in depth-first (byte) order.
     void ForEachKey(const std::function<void(const QByteArray &key)> &visit) const;

@@ -66,10 +66,11 @@ QStringList ReadPrefixes(const QString &metaPath)
     Fail(QStringLiteral("%1 names no paradigm_prefixes").arg(metaPath));
 }
 
-std::vector<Paradigm> ReadParadigms(const QString &path, qsizetype suffixCount, qsizetype tagCount,
-                                    qsizetype prefixCount)
+}  // namespace
+
+std::vector<Paradigm> ParseParadigms(const QByteArray &bytes, const QString &path, qsizetype suffixCount,
+                                     qsizetype tagCount, qsizetype prefixCount)
 {
-    const QByteArray bytes = ReadFile(path);
     qsizetype at = 0;
     const auto next = [&]() -> std::uint16_t {
         if (at + 2 > bytes.size())
@@ -99,6 +100,8 @@ std::vector<Paradigm> ReadParadigms(const QString &path, qsizetype suffixCount, 
     return paradigms;
 }
 
+namespace {
+
 // enc(v) = [((v >> 7) << 1) | 1, ((v & 127) << 1) | 1]
 bool DecodeNumber(const QByteArray &key, qsizetype at, std::uint16_t *value)
 {
@@ -120,8 +123,9 @@ OpenCorpora OpenCorpora::Load(const QString &dir)
     source.prefixes_ = ReadPrefixes(folder.filePath(QStringLiteral("meta.json")));
     source.suffixes_ = ReadStringArray(folder.filePath(QStringLiteral("suffixes.json")));
     source.tags_ = ReadStringArray(folder.filePath(QStringLiteral("gramtab-opencorpora-int.json")));
-    source.paradigms_ = ReadParadigms(folder.filePath(QStringLiteral("paradigms.array")), source.suffixes_.size(),
-                                      source.tags_.size(), source.prefixes_.size());
+    const QString paradigmsPath = folder.filePath(QStringLiteral("paradigms.array"));
+    source.paradigms_ = ParseParadigms(ReadFile(paradigmsPath), paradigmsPath, source.suffixes_.size(),
+                                       source.tags_.size(), source.prefixes_.size());
     return source;
 }
 

@@ -29,6 +29,13 @@ struct SourceLexeme {
     std::uint16_t paradigmId;
 };
 
+// The paradigms.array stream read from path: the paradigm count, then each
+// paradigm's length 3n and its suffix, tag and prefix ids, all uint16 LE;
+// throws std::runtime_error naming path when it is malformed or refers to
+// ids past the given counts.
+std::vector<Paradigm> ParseParadigms(const QByteArray &bytes, const QString &path, qsizetype suffixCount,
+                                     qsizetype tagCount, qsizetype prefixCount);
+
 // The OpenCorpora dictionary in the compiled form of the az package's dicts/.
 class OpenCorpora {
 public:

@@ -1,0 +1,26 @@
+// Stepping the caret word by word through any text, from any caret.
+#include "fuzz_input.h"
+#include "textmode/text_navigation.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace tornelis;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    fuzz::FuzzInput input(data, size);
+    const int caretChoice = input.TakeByte() << 8 | input.TakeByte();
+    const QString text = WithCrLf(WithLineFeeds(input.RestAsUtf16()));
+    const qsizetype caret = text.isEmpty() ? 0 : caretChoice % (text.size() + 1);
+
+    const QString word = WordAtCaret(text, caret);
+    TORNELIS_FUZZ_CHECK(word.isEmpty() || text.contains(word));
+    if (const std::optional<qsizetype> back = CaretBack(text, caret))
+        TORNELIS_FUZZ_CHECK(*back >= 0 && *back < caret);
+    if (const std::optional<qsizetype> forward = CaretForward(text, caret))
+        TORNELIS_FUZZ_CHECK(*forward > caret && *forward <= text.size());
+    const qsizetype boxCaret = BoxCaretFromCrLf(text, caret);
+    TORNELIS_FUZZ_CHECK(boxCaret >= 0 && boxCaret <= WithLineFeeds(text).size());
+    return 0;
+}
