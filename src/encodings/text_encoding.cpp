@@ -3,6 +3,7 @@
 #include "encodings/utf7.h"
 #include "encodings/windows1251.h"
 
+#include <QStringDecoder>
 #include <QtEndian>
 
 namespace tornelis {
@@ -92,7 +93,8 @@ QString DecodeText(const QByteArray &bytes, TextEncoding encoding)
     case TextEncoding::BigEndianUnicode:
         return DecodeUtf16(body, true);
     case TextEncoding::Utf8:
-        return QString::fromUtf8(body);
+        // The mark is gone already: a U+FEFF after it is the text's own.
+        return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(body);
     case TextEncoding::Utf7:
         return DecodeUtf7(body);
     }

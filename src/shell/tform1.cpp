@@ -176,6 +176,10 @@ void TForm1::CreateControls()
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setMaxVisibleItems(20);
     ComboBox1->setMinimumHeight(24);
+    // Sized by the strip, not by its longest history entry, so that a long
+    // line in the history never widens the window past the screen.
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox1->setMinimumContentsLength(12);
     BitBtn6 = MakeButton(QStringLiteral("BitBtn6"), QStringLiteral("Просклонять"), QSize(113, 34), wordStrip);
     wordLayout->addWidget(Label1);
     wordLayout->addWidget(ComboBox1, 1);

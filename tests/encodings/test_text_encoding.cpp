@@ -62,6 +62,12 @@ void TestTextEncoding::decodeWithAndWithoutMark()
     const QByteArray withMark = EncodeText(text, encoding);
     QCOMPARE(DecodeText(withMark, encoding), text);
     QCOMPARE(DecodeText(withMark.mid(ByteOrderMark(encoding).size()), encoding), text);
+
+    // A text that itself starts with U+FEFF keeps it: only one mark is taken off.
+    if (!ByteOrderMark(encoding).isEmpty()) {
+        const QString startsWithFeff = QChar(0xFEFF) + text;
+        QCOMPARE(DecodeText(EncodeText(startsWithFeff, encoding), encoding), startsWithFeff);
+    }
 }
 
 void TestTextEncoding::windows1251AgreesWithTheCodePage()

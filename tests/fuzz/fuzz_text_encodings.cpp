@@ -27,16 +27,18 @@ QString WellFormed(QString text)
     return text;
 }
 
-// What the encoding keeps of text: "?" for each character it cannot hold.
+// What the encoding keeps of text: "?" for each character it cannot hold
+// (a surrogate pair being one character).
 QString Held(const QString &text, TextEncoding encoding)
 {
     if (encoding != TextEncoding::Ansi && encoding != TextEncoding::Ascii)
         return text;
-    QString held = text;
-    for (qsizetype i = 0; i < held.size(); ++i) {
-        const QString one(held.at(i));
-        if (DecodeText(EncodeText(one, encoding), encoding) != one)
-            held[i] = u'?';
+    QString held;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        held += DecodeText(EncodeText(character, encoding), encoding) == character ? character : QStringLiteral("?");
+        i += pair ? 1 : 0;
     }
     return held;
 }

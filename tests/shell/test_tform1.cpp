@@ -1,6 +1,7 @@
 #include "shell/status_panels.h"
 #include "shell/string_grid.h"
 #include "shell/tform1.h"
+#include "support/files.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -53,6 +54,7 @@ private slots:
     void noDatabaseIsSilent();
     void brokenDatabaseIsReportedOnce();
     void errorInHandlerIsReportedAndProgramGoesOn();
+    void longHistoryEntryKeepsTheWindowNarrow();
 
 private:
     void open(WindowFixture::Database database = WindowFixture::Database::Good) { QVERIFY(window_.Open(database)); }
@@ -275,6 +277,18 @@ void TestTForm1::errorInHandlerIsReportedAndProgramGoesOn()
     QTest::keyClick(form_->ComboBox1, Qt::Key_F8);
     QVERIFY(form_->N32->isChecked());
     QCOMPARE(window_.messages.errors.size(), 2);
+}
+
+// The word box does not grow to fit a long line of the history.
+void TestTForm1::longHistoryEntryKeepsTheWindowNarrow()
+{
+    QVERIFY(WriteBytes(window_.FilePath(QStringLiteral("Tornelis.history")),
+                       "short\r\n" + QByteArray(300, 'w') + "\r\n"));
+    open();
+    QCOMPARE(window_.form().ComboBox1->count(), 2);
+    QVERIFY2(window_.form().minimumSizeHint().width() < 1000,
+             QByteArray::number(window_.form().minimumSizeHint().width()));
+    QVERIFY(window_.form().width() < 1280);
 }
 
 TORNELIS_WINDOW_TEST_MAIN(TestTForm1)
