@@ -106,6 +106,44 @@ void BM_Open50MegabyteText(benchmark::State &state)
 }
 BENCHMARK(BM_Open50MegabyteText)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// A text of one 10 MB line without a line break, of words (range(0) = 0)
+// or one run of letters (1): opening it, then how long the window takes to
+// answer a click into the text and a caret step, each taking a word.
+void BM_ClickInTenMegabyteLine(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("line.txt"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        const QByteArray words = (state.range(0) == 0 ? QStringLiteral("мама мыла раму ") : QStringLiteral("ж")).toUtf8();
+        for (qsizetype written = 0; written < 10 * 1024 * 1024; written += words.size())
+            file.write(words);
+    }
+    ScriptedOpen dialogs(path);
+    static MessageBoxes messages;
+    WindowServices services = Services();
+    TForm1 form(ProgramDirectory(), {messages, dialogs, services.singleInstance, services.opener, {}});
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        state.SkipWithError("the window was not shown");
+    QElapsedTimer opening;
+    opening.start();
+    form.N19Click();
+    while (form.Memo2->Text().size() < 10 * 1024 * 1024 / 2 * 0.9)
+        QCoreApplication::processEvents();
+    state.counters["open_ms"] = double(opening.elapsed());
+    int x = 10;
+    for (auto _ : state) {
+        QTest::mouseClick(form.Memo2->viewport(), Qt::LeftButton, {}, QPoint(x, 10));
+        QTest::keyClick(form.Memo2, Qt::Key_F3);
+        QCoreApplication::processEvents();
+        x = x % 300 + 7;
+    }
+    state.counters["word_length"] = double(form.ComboBox1->currentText().size());
+}
+BENCHMARK(BM_ClickInTenMegabyteLine)->Arg(0)->Arg(1)->ArgName("one_run")->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char **argv)

@@ -153,7 +153,7 @@ void TForm1::CreateControls()
     GroupBox1 = new QGroupBox(QStringLiteral("Текст"), central);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setFixedHeight(121);
-    Memo2 = new QPlainTextEdit(GroupBox1);
+    Memo2 = new TextBox(GroupBox1);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(Memo2, &QPlainTextEdit::textChanged, this, [this] {

@@ -5,6 +5,7 @@
 #include "export/text_file.h"
 #include "lookups/web_addresses.h"
 #include "render/render_options.h"
+#include "shell/text_box.h"
 
 #include <QMainWindow>
 
@@ -79,7 +80,7 @@ public:
     // Controls, under their form names.
     QLabel *Image1 = nullptr;
     QGroupBox *GroupBox1 = nullptr;
-    QPlainTextEdit *Memo2 = nullptr;
+    TextBox *Memo2 = nullptr;
     QLabel *Label1 = nullptr;
     QComboBox *ComboBox1 = nullptr;
     QPushButton *BitBtn6 = nullptr;

@@ -1,6 +1,7 @@
 // Text mode: words taken one by one from the text box.
 #include "shell/tform1.h"
 #include "shell/text_file_dialogs.h"
+#include "textmode/long_lines.h"
 #include "textmode/read_text_file.h"
 #include "textmode/text_navigation.h"
 
@@ -17,7 +18,7 @@ const QString &TForm1::Memo2Text()
 {
     // Rebuilt only after the text changed: a step through a long text stays quick.
     if (!memo2Text_)
-        memo2Text_ = WithCrLf(Memo2->toPlainText());
+        memo2Text_ = WithCrLf(Memo2->Text());
     return *memo2Text_;
 }
 
@@ -26,16 +27,19 @@ qsizetype TForm1::Memo2Caret() const
     const int boxCaret = Memo2->textCursor().selectionStart();
     if (steppedCaret_ && steppedCaret_->first == boxCaret && !Memo2->textCursor().hasSelection())
         return steppedCaret_->second;
-    // Each line break before the caret is one character in the box and two (CR LF) in the text.
+    // Each line break before the caret is one character in the box and two
+    // (CR LF) in the text; a cut of a long line is one in the box and none there.
     QTextCursor caret(Memo2->document());
     caret.setPosition(boxCaret);
-    return caret.position() + caret.blockNumber();
+    const qsizetype position = TextPosition(caret.position(), Memo2->SoftBreaks());
+    const qsizetype cutsBefore = caret.position() - position;
+    return position + caret.blockNumber() - cutsBefore;
 }
 
 void TForm1::MoveMemo2Caret(qsizetype caret)
 {
     QTextCursor cursor(Memo2->document());
-    const int boxCaret = int(BoxCaretFromCrLf(Memo2Text(), caret));
+    const int boxCaret = int(ShownPosition(BoxCaretFromCrLf(Memo2Text(), caret), Memo2->SoftBreaks()));
     cursor.setPosition(boxCaret);
     Memo2->setTextCursor(cursor);
     Memo2->ensureCursorVisible();
@@ -71,11 +75,13 @@ qsizetype PieceEnd(const QString &text, qsizetype from)
 void TForm1::ReplaceMemo2Text(const QString &lineFeedText)
 {
     const int load = ++memo2Load_;
-    const qsizetype firstEnd = PieceEnd(lineFeedText, 0);
+    const ShownText shown = CutLongLines(lineFeedText);
+    const qsizetype firstEnd = PieceEnd(shown.text, 0);
     Memo2->setUndoRedoEnabled(false);
-    Memo2->setPlainText(lineFeedText.left(firstEnd));
+    Memo2->SetSoftBreaks(shown.softBreaks);
+    Memo2->setPlainText(shown.text.left(firstEnd));
     MoveMemo2Caret(0);
-    AppendMemo2Text(lineFeedText, firstEnd, load);
+    AppendMemo2Text(shown.text, firstEnd, load);
 }
 
 void TForm1::AppendMemo2Text(const QString &lineFeedText, qsizetype from, int load)
@@ -138,7 +144,7 @@ void TForm1::N19Click()
         return;
     }
     // An unchanged text is not set again, so the caret stays where it was.
-    if (read.text != Memo2->toPlainText())
+    if (read.text != Memo2->Text())
         ReplaceMemo2Text(read.text);
     TakeWordAtCaret(Memo2Caret());
 }

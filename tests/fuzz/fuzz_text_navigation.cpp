@@ -1,5 +1,7 @@
-// Stepping the caret word by word through any text, from any caret.
+// Stepping the caret word by word through any text, from any caret, and
+// the cutting of long lines for the text box.
 #include "fuzz_input.h"
+#include "textmode/long_lines.h"
 #include "textmode/text_navigation.h"
 
 #include <cstdio>
@@ -22,5 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         TORNELIS_FUZZ_CHECK(*forward > caret && *forward <= text.size());
     const qsizetype boxCaret = BoxCaretFromCrLf(text, caret);
     TORNELIS_FUZZ_CHECK(boxCaret >= 0 && boxCaret <= WithLineFeeds(text).size());
+
+    const QString lineFeedText = WithLineFeeds(text);
+    const ShownText shown = CutLongLines(lineFeedText, 1 + caretChoice % 64);
+    TORNELIS_FUZZ_CHECK(WithoutSoftBreaks(shown.text, shown.softBreaks) == lineFeedText);
+    const qsizetype position = std::min(caret, lineFeedText.size());
+    TORNELIS_FUZZ_CHECK(TextPosition(ShownPosition(position, shown.softBreaks), shown.softBreaks) == position);
     return 0;
 }

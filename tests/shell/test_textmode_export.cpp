@@ -1,6 +1,7 @@
 #include "encodings/text_encoding.h"
 #include "shell/string_grid.h"
 #include "support/files.h"
+#include "textmode/long_lines.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -33,6 +34,7 @@ private slots:
     void openInEachEncoding();
     void openFailureKeepsText();
     void largeFileArrivesWhole();
+    void longLineIsShownCutButReadWhole();
     void openingTheSameTextKeepsTheCaret();
     void copyWholeTableAndBlock();
     void copyConjugationPage();
@@ -191,6 +193,43 @@ void TestTextModeExport::largeFileArrivesWhole()
     form().N15->trigger();
     QTest::qWait(200);
     QCOMPARE(form().Memo2->toPlainText(), QStringLiteral("короткий текст"));
+}
+
+// A line too long to lay out quickly is shown cut into lines of the box; the
+// text itself, the steps through it and what is copied know no cut.
+void TestTextModeExport::longLineIsShownCutButReadWhole()
+{
+    const QString line = QStringLiteral("мама мыла раму ").repeated(700);  // the cut falls before "раму"
+    QGuiApplication::clipboard()->setText(line + QStringLiteral("\nконец"));
+    form().N15Click();
+    QTRY_COMPARE(form().Memo2->Text(), line + QStringLiteral("\nконец"));
+    QCOMPARE(form().Memo2->document()->blockCount(), 3);
+    QCOMPARE(form().Memo2->document()->firstBlock().text().size(), kLongestShownLine);
+    QVERIFY(form().Memo2->isReadOnly());
+
+    QTextCursor cursor = form().Memo2->textCursor();
+    cursor.setPosition(9994);
+    form().Memo2->setTextCursor(cursor);
+    const QList<std::pair<QString, qsizetype>> steps{{"мыла", 9995}, {"раму", 10000}, {"мама", 10005}};
+    for (const auto &[word, position] : steps) {
+        form().BitBtn3->click();
+        QCOMPARE(form().ComboBox1->currentText(), word);
+        QCOMPARE(caret(), ShownPosition(position, form().Memo2->SoftBreaks()));
+    }
+    form().BitBtn1->click();
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("раму"));
+
+    cursor.setPosition(9995);
+    cursor.setPosition(10006, QTextCursor::KeepAnchor);
+    form().Memo2->setTextCursor(cursor);
+    form().Memo2->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("мыла раму "));
+
+    // A text of short lines is editable again.
+    QGuiApplication::clipboard()->setText(QStringLiteral("кот"));
+    form().N15Click();
+    QVERIFY(!form().Memo2->isReadOnly());
+    QCOMPARE(form().Memo2->Text(), QStringLiteral("кот"));
 }
 
 void TestTextModeExport::openingTheSameTextKeepsTheCaret()

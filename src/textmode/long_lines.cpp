@@ -1,0 +1,67 @@
+#include "textmode/long_lines.h"
+
+#include <algorithm>
+
+namespace tornelis {
+
+ShownText CutLongLines(const QString &lineFeedText, qsizetype longest)
+{
+    ShownText shown;
+    qsizetype lineStart = 0;
+    qsizetype copied = 0;
+    for (qsizetype at = 0; at < lineFeedText.size(); ++at) {
+        if (lineFeedText.at(at) == u'\n') {
+            lineStart = at + 1;
+        } else if (at - lineStart >= longest && !lineFeedText.at(at).isLowSurrogate()) {
+            shown.text += QStringView(lineFeedText).sliced(copied, at - copied);
+            shown.text += u'\n';
+            shown.softBreaks.append(at);
+            copied = lineStart = at;
+        }
+    }
+    if (shown.softBreaks.isEmpty())
+        shown.text = lineFeedText;
+    else
+        shown.text += QStringView(lineFeedText).sliced(copied);
+    return shown;
+}
+
+QString WithoutSoftBreaks(const QString &shown, const QList<qsizetype> &softBreaks)
+{
+    if (softBreaks.isEmpty())
+        return shown;
+    QString text;
+    text.reserve(shown.size() - softBreaks.size());
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < softBreaks.size(); ++i) {
+        const qsizetype lineFeed = softBreaks.at(i) + i;
+        text += QStringView(shown).sliced(copied, lineFeed - copied);
+        copied = lineFeed + 1;
+    }
+    text += QStringView(shown).sliced(copied);
+    return text;
+}
+
+qsizetype ShownPosition(qsizetype position, const QList<qsizetype> &softBreaks)
+{
+    return position + (std::upper_bound(softBreaks.cbegin(), softBreaks.cend(), position) - softBreaks.cbegin());
+}
+
+qsizetype TextPosition(qsizetype shownPosition, const QList<qsizetype> &softBreaks)
+{
+    // The i-th soft break's LF stands at softBreaks[i] + i in the box.
+    qsizetype before = 0;
+    qsizetype count = softBreaks.size();
+    while (count > 0) {
+        const qsizetype half = count / 2;
+        if (softBreaks.at(before + half) + before + half < shownPosition) {
+            before += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return shownPosition - before;
+}
+
+}  // namespace tornelis
