@@ -3,7 +3,7 @@
 // 1 MB of real prose (TORNELIS_PROSE, prepared by bench/compare), and the
 // decline command's text output for 1,000 words.
 #include "bench_words.h"
-#include "cli/annotate.h"
+#include "textmode/text_annotator.h"
 #include "cli/decline_output.h"
 #include "engine/stress_lookup.h"
 

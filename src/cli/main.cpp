@@ -1,5 +1,5 @@
 // tornelis-cli: the dictionary on the command line.
-#include "cli/annotate.h"
+#include "textmode/text_annotator.h"
 #include "cli/decline_output.h"
 #include "engine/stress_lookup.h"
 #include "grammemes/describe_tags.h"
@@ -116,7 +116,7 @@ int Annotate(const Options &options, const QStringList &inputs)
         return Fail(kInputOutput, kCannotWrite);
 
     StressLookup stress(options.database);
-    TextAnnotator annotator(stress, {options.annotateSyllables, options.restoreYo});
+    TextAnnotator annotator(stress, {options.annotateSyllables, options.restoreYo, options.render.stressMark});
     const bool showProgress = fromFile && isatty(STDERR_FILENO);
     const qint64 total = fromFile ? in.size() : 0;
     try {
@@ -156,7 +156,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption syllables(QStringLiteral("syllables"), QStringLiteral("С делением на слоги (annotate)."));
     const QCommandLineOption caseOption(QStringLiteral("case"), QStringLiteral("Регистр форм: upper, lower или title."), QStringLiteral("CASE"), QStringLiteral("lower"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Вывод decline в JSON."));
-    parser.addOptions({dbOption, noYo, noStress, noSyllables, syllables, caseOption, json});
+    const QCommandLineOption acute(QStringLiteral("acute"), QStringLiteral("Ударение знаком над гласной (U+0301), а не апострофом."));
+    parser.addOptions({dbOption, noYo, noStress, noSyllables, syllables, caseOption, json, acute});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("decline, describe или annotate"));
     if (!parser.parse(QCoreApplication::arguments()))
         return Fail(kUsage, parser.errorText());
@@ -176,6 +177,7 @@ int main(int argc, char *argv[])
     options.annotateSyllables = parser.isSet(syllables);
     options.render.stressOn = !parser.isSet(noStress);
     options.render.syllablesOn = !parser.isSet(noSyllables);
+    options.render.stressMark = parser.isSet(acute) ? StressMark::Acute : StressMark::Apostrophe;
     const QString letterCase = parser.value(caseOption);
     if (letterCase == QLatin1String("upper"))
         options.render.letterCase = LetterCase::Upper;

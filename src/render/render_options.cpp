@@ -1,12 +1,10 @@
 #include "render/render_options.h"
 
-#include "render/stress.h"
-
 namespace tornelis {
 
 QString RenderCell(const QString &word, int accent, const RenderOptions &options)
 {
-    return ApplyLetterCase(RenderForm(word, accent, options.stressOn, options.syllablesOn),
+    return ApplyLetterCase(RenderForm(word, accent, options.stressOn, options.syllablesOn, options.stressMark),
                            options.letterCase);
 }
 

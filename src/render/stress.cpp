@@ -15,13 +15,21 @@ std::optional<qsizetype> StressVowelIndex(QStringView text, int accent)
     return std::nullopt;
 }
 
-QString InsertStressMark(const QString &text, int accent)
+QString MarkVowelAt(const QString &text, qsizetype index, StressMark mark)
 {
-    const std::optional<qsizetype> stressed = StressVowelIndex(text, accent);
-    return stressed ? text.left(*stressed) + QLatin1Char('\'') + text.mid(*stressed) : text;
+    QString marked = text;
+    if (mark == StressMark::Apostrophe)
+        return marked.insert(index, QLatin1Char('\''));
+    return marked.insert(index + 1, kCombiningAcute);
 }
 
-QString RenderForm(const QString &word, int accent, bool stressOn, bool syllablesOn)
+QString InsertStressMark(const QString &text, int accent, StressMark mark)
+{
+    const std::optional<qsizetype> stressed = StressVowelIndex(text, accent);
+    return stressed ? MarkVowelAt(text, *stressed, mark) : text;
+}
+
+QString RenderForm(const QString &word, int accent, bool stressOn, bool syllablesOn, StressMark mark)
 {
     const QString text = syllablesOn ? HyphenateWord(word) : word;
     if (!stressOn || accent <= 0)
@@ -30,7 +38,7 @@ QString RenderForm(const QString &word, int accent, bool stressOn, bool syllable
     QString lower(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
         lower[i] = text.at(i).toLower();
-    return InsertStressMark(lower, accent);
+    return InsertStressMark(lower, accent, mark);
 }
 
 }  // namespace tornelis

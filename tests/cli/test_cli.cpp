@@ -1,4 +1,4 @@
-#include "cli/annotate.h"
+#include "textmode/text_annotator.h"
 #include "engine/stress_lookup.h"
 #include "support/test_database.h"
 
@@ -55,6 +55,8 @@ private slots:
     void annotateMarksAndKeepsEverythingElse();
     void annotateStreamsAcrossPieces();
     void annotateStreamsAnEndlessRunOfLetters();
+    void annotateLeavesMarkedWordsAlone_data();
+    void annotateLeavesMarkedWordsAlone();
     void errors_data();
     void errors();
 
@@ -108,6 +110,8 @@ void TestCli::declineAsText()
                             "Творительный (кем,чем?)\t\t\t\tсто-л'а-ми\n"
                             "Предложный (о ком,о чём?)\t\t\t\t\n"));
     QVERIFY(result.err.isEmpty());
+    const Run acute = run({"--db", db_, "--acute", "decline", "столами"});
+    QCOMPARE(QString::fromUtf8(acute.out), QString::fromUtf8(result.out).replace("ст'ол", "сто́л").replace("л'а", "ла́"));
 }
 
 void TestCli::declineAsJsonWithOptions()
@@ -164,6 +168,8 @@ void TestCli::annotateMarksAndKeepsEverythingElse()
     file.close();
     result = run({"--db", db_, "annotate", "--syllables", path});
     QCOMPARE(QString::fromUtf8(result.out), QStringLiteral("мо-ло-к'о м'а-ма"));
+    result = run({"--db", db_, "annotate", "--acute", path});
+    QCOMPARE(QString::fromUtf8(result.out), QStringLiteral("молоко́ ма́ма"));
 }
 
 void TestCli::annotateStreamsAcrossPieces()
@@ -218,6 +224,39 @@ void TestCli::annotateStreamsAnEndlessRunOfLetters()
     QCOMPARE(annotator.Annotate(in, out), 4);
     QCOMPARE(written, "стол'ами " + run + "\n" + run + " м'ама");
     QVERIFY2(out.largestPiece < 200000, QByteArray::number(out.largestPiece));
+}
+
+void TestCli::annotateLeavesMarkedWordsAlone_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("apostrophes");
+    QTest::addColumn<QString>("acute");
+    QTest::newRow("unmarked") << "Мама, молоко!" << "М'ама, молок'о!" << "Ма́ма, молоко́!";
+    QTest::newRow("apostrophe inside") << "мол'око мама" << "мол'око м'ама" << "мол'око ма́ма";
+    QTest::newRow("apostrophe first") << "'Молоко мама" << "'Молоко м'ама" << "'Молоко ма́ма";
+    QTest::newRow("acute inside") << "ма́ма молоко" << "ма́ма молок'о" << "ма́ма молоко́";
+    QTest::newRow("acute last") << "молоко́ мама" << "молоко́ м'ама" << "молоко́ ма́ма";
+    QTest::newRow("quoted") << "'мама' молоко" << "'мама' молок'о" << "'мама' молоко́";
+}
+
+// A word with a mark next to it keeps it and gets no second one.
+void TestCli::annotateLeavesMarkedWordsAlone()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, apostrophes);
+    QFETCH(QString, acute);
+    StressLookup stress(db_);
+    for (const StressMark mark : {StressMark::Apostrophe, StressMark::Acute}) {
+        TextAnnotator annotator(stress, {false, true, mark});
+        QByteArray input = text.toUtf8();
+        QBuffer in(&input);
+        QByteArray written;
+        QBuffer out(&written);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        annotator.Annotate(in, out);
+        QCOMPARE(QString::fromUtf8(written), mark == StressMark::Apostrophe ? apostrophes : acute);
+    }
 }
 
 void TestCli::errors_data()

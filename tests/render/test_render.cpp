@@ -1,4 +1,5 @@
 #include "render/letter_case.h"
+#include "render/render_options.h"
 #include "render/separators.h"
 #include "render/stress.h"
 #include "render/syllables.h"
@@ -21,6 +22,8 @@ private slots:
     void splitReturnsCountAndEmptiesList();
     void renderForm_data();
     void renderForm();
+    void acuteAccentInEveryLetterCase_data();
+    void acuteAccentInEveryLetterCase();
     void letterCase_data();
     void letterCase();
 };
@@ -149,6 +152,38 @@ void TestRender::renderForm()
     QFETCH(QString, lower);
     QCOMPARE(RenderForm(word, accent, stressOn, syllablesOn), rendered);
     QCOMPARE(ApplyLetterCase(RenderForm(word, accent, stressOn, syllablesOn), LetterCase::Lower), lower);
+
+    // The acute accent stands after the vowel that the apostrophe stands before.
+    QString acute = rendered;
+    if (const qsizetype mark = acute.indexOf(QLatin1Char('\'')); mark >= 0)
+        acute.remove(mark, 1).insert(mark + 1, QChar(0x0301));
+    QCOMPARE(RenderForm(word, accent, stressOn, syllablesOn, StressMark::Acute), acute);
+}
+
+void TestRender::acuteAccentInEveryLetterCase_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("accent");
+    QTest::addColumn<bool>("syllablesOn");
+    QTest::addColumn<QStringList>("shown");  // ВЕРХНИЙ, нижний, Первая заглавная
+    QTest::newRow("молоко") << "молоко" << 3 << false << QStringList{"МОЛОКО́", "молоко́", "Молоко́"};
+    QTest::newRow("молоко, syllables") << "молоко" << 3 << true << QStringList{"МО-ЛО-КО́", "мо-ло-ко́", "Мо-ло-ко́"};
+    QTest::newRow("ёлка") << "ёлка" << 1 << false << QStringList{"ЁЛКА́", "ёлка́", "Ёлка́"};
+    QTest::newRow("ёлка, syllables") << "ёлка" << 1 << true << QStringList{"ЁЛ-КА́", "ёл-ка́", "Ёл-ка́"};
+    QTest::newRow("first vowel stressed") << "эхо" << 1 << true << QStringList{"Э́-ХО", "э́-хо", "Э́-хо"};
+}
+
+void TestRender::acuteAccentInEveryLetterCase()
+{
+    QFETCH(QString, word);
+    QFETCH(int, accent);
+    QFETCH(bool, syllablesOn);
+    QFETCH(QStringList, shown);
+    const LetterCase modes[] = {LetterCase::Upper, LetterCase::Lower, LetterCase::FirstCapital};
+    for (int i = 0; i < 3; ++i) {
+        const RenderOptions options{true, syllablesOn, modes[i], StressMark::Acute};
+        QCOMPARE(RenderCell(word, accent, options), shown.at(i));
+    }
 }
 
 void TestRender::letterCase_data()

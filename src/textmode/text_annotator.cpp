@@ -1,4 +1,4 @@
-#include "cli/annotate.h"
+#include "textmode/text_annotator.h"
 
 #include "engine/stress_lookup.h"
 #include "render/letters.h"
@@ -30,6 +30,25 @@ bool MayStartLetter(const QByteArray &bytes, qsizetype at)
 {
     const auto lead = static_cast<unsigned char>(bytes[at]);
     return at + 1 == bytes.size() && (lead == 0xD0 || lead == 0xD1);
+}
+
+// The UTF-8 bytes of the combining acute accent U+0301.
+const QByteArray kAcuteBytes("\xCC\x81");
+// The bytes that may stand next to a word and say it is marked already,
+// and the most of them that need looking at on either side.
+constexpr qsizetype kMarkContext = 2;
+
+// Is the word that ends before end or starts at at marked already: an
+// apostrophe or an acute accent right before or after it (мол'око is two
+// runs of letters around a mark, молоко́ one run before it).
+bool MarkBefore(const QByteArray &bytes, qsizetype at)
+{
+    return (at >= 1 && bytes[at - 1] == '\'') || QByteArrayView(bytes).first(at).endsWith(kAcuteBytes);
+}
+
+bool MarkAfter(const QByteArray &bytes, qsizetype end)
+{
+    return (end < bytes.size() && bytes[end] == '\'') || QByteArrayView(bytes).sliced(end).startsWith(kAcuteBytes);
 }
 
 qsizetype SyllableVowelCount(const QString &word)
@@ -78,14 +97,17 @@ QString TextAnnotator::AnnotateWord(const QString &word)
         if (text.at(i) == u'-' && options_.syllables)
             continue;
         if (letter++ == *stressed)
-            return text.left(i) + QLatin1Char('\'') + text.mid(i);
+            return MarkVowelAt(text, i, options_.mark);
     }
     return text;
 }
 
 qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::function<void(qint64)> &progress)
 {
+    // pending starts with up to kMarkContext bytes written out already, kept
+    // to tell whether a mark stands before the next word.
     QByteArray pending;
+    qsizetype context = 0;
     qint64 read = 0;
     qint64 words = 0;
     bool atEnd = false;
@@ -102,7 +124,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
 
         QByteArray output;
         output.reserve(pending.size() + pending.size() / 8);
-        qsizetype at = 0;
+        qsizetype at = context;
         while (at < pending.size()) {
             if (!IsRussianLetterAt(pending, at)) {
                 if (!atEnd && MayStartLetter(pending, at))
@@ -123,15 +145,20 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 at = end;
                 continue;
             }
-            if (!atEnd && (end == pending.size() || MayStartLetter(pending, end)))
-                break;  // the word may go on in the next piece
-            output += AnnotateWord(QString::fromUtf8(pending.constData() + at, end - at)).toUtf8();
+            if (!atEnd && (end + kMarkContext > pending.size() || MayStartLetter(pending, end)))
+                break;  // the word, or a mark after it, may go on in the next piece
+            const QByteArrayView word = QByteArrayView(pending).sliced(at, end - at);
+            if (MarkBefore(pending, at) || MarkAfter(pending, end))
+                output += word;
+            else
+                output += AnnotateWord(QString::fromUtf8(word)).toUtf8();
             ++words;
             at = end;
         }
         if (out.write(output) != output.size())
             throw StreamError(QStringLiteral("не записать текст: %1").arg(out.errorString()));
-        pending.remove(0, at);
+        context = std::min(at, kMarkContext);
+        pending.remove(0, at - context);
         if (progress)
             progress(read);
     }

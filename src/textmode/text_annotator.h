@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/stress.h"
+
 #include <QString>
 
 #include <functional>
@@ -15,18 +17,20 @@ class StressLookup;
 struct AnnotateOptions {
     bool syllables = false;  // divide each word into syllables as well
     bool restoreYo = true;   // find the stress of "елка" under "ёлка"
+    StressMark mark = StressMark::Apostrophe;
 };
 
-// Marks the stress of every Russian word of a UTF-8 text, keeping every other
-// byte as it was: punctuation, spacing, line ends, the letter case of each
-// word. A word with one vowel, a word the dictionary lacks and a word whose
-// readings disagree on the stress (замок) stay as they are.
 // A failed read or write of the text, with the message to show.
 class StreamError : public std::runtime_error {
 public:
     explicit StreamError(const QString &message) : std::runtime_error(message.toStdString()) {}
 };
 
+// Marks the stress of every Russian word of a UTF-8 text, keeping every other
+// byte as it was: punctuation, spacing, line ends, the letter case of each
+// word. A word with one vowel, a word the dictionary lacks, a word whose
+// readings disagree on the stress (замок) and a word that already carries a
+// mark (an apostrophe or an acute accent next to it) stay as they are.
 class TextAnnotator {
 public:
     TextAnnotator(StressLookup &stress, AnnotateOptions options);
