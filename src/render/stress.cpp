@@ -23,6 +23,18 @@ QString MarkVowelAt(const QString &text, qsizetype index, StressMark mark)
     return marked.insert(index + 1, kCombiningAcute);
 }
 
+QString WithApostropheMarks(const QString &text)
+{
+    QString result = text;
+    for (qsizetype i = 1; i < result.size(); ++i) {
+        if (result.at(i) == kCombiningAcute && result.at(i - 1).isLetter()) {
+            result[i] = result.at(i - 1);
+            result[i - 1] = QLatin1Char('\'');
+        }
+    }
+    return result;
+}
+
 QString InsertStressMark(const QString &text, int accent, StressMark mark)
 {
     const std::optional<qsizetype> stressed = StressVowelIndex(text, accent);

@@ -14,6 +14,10 @@ inline constexpr QChar kCombiningAcute{0x0301};
 // text with the mark put at its character at index.
 QString MarkVowelAt(const QString &text, qsizetype index, StressMark mark);
 
+// text with every acute accent that follows a letter written as an
+// apostrophe before it, for encodings that cannot hold the accent.
+QString WithApostropheMarks(const QString &text);
+
 // A stored word form as shown in a table cell before letter case: divided
 // into syllables when syllablesOn, and with the mark at the accent-th stress
 // vowel when stressOn and accent > 0 (the whole result is then in lower case).

@@ -277,6 +277,8 @@ void TForm1::CreateMenu()
 
     N2 = addMenu(QStringLiteral("N2"), QStringLiteral("Вид"));
     N13 = MakeCheckAction(N2, QStringLiteral("N13"), QStringLiteral("Поверх других окон"), {});
+    N36 = MakeCheckAction(N2, QStringLiteral("N36"), QStringLiteral("Ударение над гласной"), {});
+    N36->setChecked(false);
 
     N21 = addMenu(QStringLiteral("N21"), QStringLiteral("Навигация"));
     N22 = MakeAction(N21, QStringLiteral("N22"), QStringLiteral("Назад"), QKeySequence(Qt::Key_F2));
@@ -289,6 +291,10 @@ void TForm1::CreateMenu()
     N27 = MakeCheckAction(N25, QStringLiteral("N27"), QStringLiteral("Ставить ударения"), QKeySequence(Qt::Key_F6));
     N25->addSeparator()->setObjectName(QStringLiteral("N30"));
     N28 = MakeCheckAction(N25, QStringLiteral("N28"), QStringLiteral("Разбиение на слоги"), QKeySequence(Qt::Key_F7));
+    N25->addSeparator();
+    N37 = MakeAction(N25, QStringLiteral("N37"), QStringLiteral("Ударения в тексте"), QKeySequence(Qt::CTRL | Qt::Key_F6));
+    N38 = MakeAction(N25, QStringLiteral("N38"), QStringLiteral("Снять ударения"),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6));
 
     N31 = addMenu(QStringLiteral("N31"), QStringLiteral("Регистр"));
     auto *letterCase = new QActionGroup(this);
@@ -351,6 +357,9 @@ void TForm1::ConnectHandlers()
     connect(N26, &QAction::triggered, this, handler(&TForm1::BitBtn6Click));
     connect(N27, &QAction::triggered, this, handler(&TForm1::BitBtn6Click));
     connect(N28, &QAction::triggered, this, handler(&TForm1::BitBtn6Click));
+    connect(N36, &QAction::triggered, this, handler(&TForm1::BitBtn6Click));
+    connect(N37, &QAction::triggered, this, handler(&TForm1::N37Click));
+    connect(N38, &QAction::triggered, this, handler(&TForm1::N38Click));
     connect(N32, &QAction::triggered, this, handler(&TForm1::N32Click));
     connect(N33, &QAction::triggered, this, handler(&TForm1::N33Click));
     connect(N34, &QAction::triggered, this, handler(&TForm1::N34Click));
@@ -426,6 +435,7 @@ RenderOptions TForm1::CurrentRenderOptions() const
     RenderOptions options;
     options.stressOn = N27->isChecked();
     options.syllablesOn = N28->isChecked();
+    options.stressMark = N36->isChecked() ? StressMark::Acute : StressMark::Apostrophe;
     options.letterCase = N32->isChecked()   ? LetterCase::Upper
                          : N34->isChecked() ? LetterCase::FirstCapital
                                             : LetterCase::Lower;

@@ -108,6 +108,9 @@ public:
             *N22 = nullptr, *N23 = nullptr, *N26 = nullptr, *N27 = nullptr, *N28 = nullptr, *N32 = nullptr,
             *N33 = nullptr, *N34 = nullptr, *N35 = nullptr, *PROMPTOne1 = nullptr, *Google1 = nullptr,
             *N17 = nullptr, *N5 = nullptr, *N7 = nullptr, *N9 = nullptr, *N18 = nullptr;
+    QAction *N36 = nullptr;  // "Ударение над гласной" (Вид)
+    QAction *N37 = nullptr;  // "Ударения в тексте" (Обработка)
+    QAction *N38 = nullptr;  // "Снять ударения" (Обработка)
 
 public slots:
     // The decline command.
@@ -137,6 +140,8 @@ public slots:
     void N7Click();
     void N9Click();
     void N17Click();
+    void N37Click();
+    void N38Click();
     void Timer1Timer();
 
 protected:
@@ -179,6 +184,9 @@ private:
     void TakeWordAtCaret(qsizetype caret);
     void ReplaceMemo2Text(const QString &lineFeedText);
     void AppendMemo2Text(const QString &lineFeedText, qsizetype from, int load);
+    // The text box's text replaced by lineFeedText, its stress marks put in or
+    // taken out, as one step of undo, the caret on the same character.
+    void ReplaceMemo2TextUndoably(const QString &lineFeedText);
 
     QString programDirectory_;
     UserMessages &messages_;

@@ -23,6 +23,14 @@ const QString kSettingsFile = QStringLiteral("Tornelis.ini");
 const QString kHistoryFile = QStringLiteral("Tornelis.history");
 const QString kViewSection = QStringLiteral("VIEW");
 const QString kAlwaysOnTopKey = QStringLiteral("AlwaysOnTop");
+const QString kAcuteAccentKey = QStringLiteral("AcuteAccent");
+
+// A check item's mark from a key of the settings file; as it is when the key is missing.
+void ReadCheckMark(const QString &path, const QString &key, QAction *item)
+{
+    if (const std::optional<QString> value = ReadProfileFile(path, kViewSection, key))
+        item->setChecked(ParseProfileNumber(*value).value_or(0) != 0);
+}
 constexpr int kHistoryEntriesKept = 100;
 
 }  // namespace
@@ -84,9 +92,10 @@ void TForm1::ReadSettings()
 {
     const QString path = ProgramFile(kSettingsFile);
     if (QFileInfo(path).isFile()) {
-        const std::optional<QString> value = ReadProfileFile(path, kViewSection, kAlwaysOnTopKey);
-        const std::optional<qint64> number = value ? ParseProfileNumber(*value) : std::nullopt;
-        N13->setChecked(number.value_or(0) != 0);
+        // A settings file without the key, or with no number there, leaves the window normal.
+        N13->setChecked(false);
+        ReadCheckMark(path, kAlwaysOnTopKey, N13);
+        ReadCheckMark(path, kAcuteAccentKey, N36);
     }
     // Without a settings file the window follows the default mark too.
     N13Click();
@@ -101,8 +110,10 @@ void TForm1::WriteRegistryValue()
 void TForm1::FormDestroy()
 {
     const QString settings = ProgramFile(kSettingsFile);
-    if (!WriteProfileFile(settings, kViewSection, kAlwaysOnTopKey,
-                          N13->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))) {
+    const auto write = [&settings](const QString &key, const QAction *item) {
+        return WriteProfileFile(settings, kViewSection, key, item->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    if (!write(kAlwaysOnTopKey, N13) || !write(kAcuteAccentKey, N36)) {
         ReportError(QStringLiteral("Unable to write to %1").arg(QFileInfo(settings).absoluteFilePath()));
         return;
     }

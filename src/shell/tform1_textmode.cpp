@@ -53,30 +53,12 @@ void TForm1::TakeWordAtCaret(qsizetype caret)
     Memo2->setFocus();
 }
 
-namespace {
-
-// A long text goes into the box in pieces, one per pass of the event loop,
-// so that opening a large file never freezes the window.
-constexpr qsizetype kPieceLength = 512 * 1024;
-
-qsizetype PieceEnd(const QString &text, qsizetype from)
-{
-    if (text.size() - from <= kPieceLength)
-        return text.size();
-    const qsizetype lineEnd = text.lastIndexOf(QLatin1Char('\n'), from + kPieceLength - 1);
-    if (lineEnd >= from)
-        return lineEnd + 1;
-    const qsizetype end = from + kPieceLength;
-    return text.at(end - 1).isHighSurrogate() ? end - 1 : end;
-}
-
-}  // namespace
 
 void TForm1::ReplaceMemo2Text(const QString &lineFeedText)
 {
     const int load = ++memo2Load_;
     const ShownText shown = CutLongLines(lineFeedText);
-    const qsizetype firstEnd = PieceEnd(shown.text, 0);
+    const qsizetype firstEnd = TextPieceEnd(shown.text, 0);
     Memo2->setUndoRedoEnabled(false);
     Memo2->SetSoftBreaks(shown.softBreaks);
     Memo2->setPlainText(shown.text.left(firstEnd));
@@ -93,7 +75,7 @@ void TForm1::AppendMemo2Text(const QString &lineFeedText, qsizetype from, int lo
     QTimer::singleShot(0, this, [this, lineFeedText, from, load] {
         if (load != memo2Load_)
             return;
-        const qsizetype end = PieceEnd(lineFeedText, from);
+        const qsizetype end = TextPieceEnd(lineFeedText, from);
         QTextCursor atEnd(Memo2->document());
         atEnd.movePosition(QTextCursor::End);
         atEnd.insertText(lineFeedText.mid(from, end - from));

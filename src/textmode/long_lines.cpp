@@ -3,6 +3,11 @@
 #include <algorithm>
 
 namespace tornelis {
+namespace {
+
+constexpr qsizetype kPieceLength = 512 * 1024;
+
+}  // namespace
 
 ShownText CutLongLines(const QString &lineFeedText, qsizetype longest)
 {
@@ -62,6 +67,17 @@ qsizetype TextPosition(qsizetype shownPosition, const QList<qsizetype> &softBrea
         }
     }
     return shownPosition - before;
+}
+
+qsizetype TextPieceEnd(const QString &text, qsizetype from)
+{
+    if (text.size() - from <= kPieceLength)
+        return text.size();
+    const qsizetype lineEnd = text.lastIndexOf(QLatin1Char('\n'), from + kPieceLength - 1);
+    if (lineEnd >= from)
+        return lineEnd + 1;
+    const qsizetype end = from + kPieceLength;
+    return text.at(end - 1).isHighSurrogate() ? end - 1 : end;
 }
 
 }  // namespace tornelis

@@ -28,4 +28,10 @@ QString WithoutSoftBreaks(const QString &shown, const QList<qsizetype> &softBrea
 qsizetype ShownPosition(qsizetype position, const QList<qsizetype> &softBreaks);
 qsizetype TextPosition(qsizetype shownPosition, const QList<qsizetype> &softBreaks);
 
+// Where the piece of text that starts at from ends: a long text goes into
+// the box in pieces of about half a million characters, cut after a line
+// break where there is one, one piece per pass of the event loop, so that
+// the window never freezes.
+qsizetype TextPieceEnd(const QString &text, qsizetype from);
+
 }  // namespace tornelis

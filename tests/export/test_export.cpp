@@ -16,7 +16,11 @@ private slots:
     void exportText();
     void writeReplacesExistingFileWhole();
     void writeFailureKeepsTheOldFile();
+    void acuteAccentsSavedAsTheEncodingAllows_data();
+    void acuteAccentsSavedAsTheEncodingAllows();
 };
+
+Q_DECLARE_METATYPE(tornelis::TextEncoding)
 
 void TestExport::exportRange()
 {
@@ -63,6 +67,33 @@ void TestExport::writeFailureKeepsTheOldFile()
     const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/table.txt"));
     error = WriteTextFile({nowhere, TextEncoding::Ansi}, QStringLiteral("x"));
     QVERIFY2(error.contains(nowhere), qPrintable(error));
+}
+
+void TestExport::acuteAccentsSavedAsTheEncodingAllows_data()
+{
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QString>("read");
+    const QString acute = QStringLiteral("сто-ла́-ми\tЭ́ХО\r\n");
+    QTest::newRow("ANSI") << TextEncoding::Ansi << QStringLiteral("сто-л'а-ми\t'ЭХО\r\n");
+    QTest::newRow("ASCII") << TextEncoding::Ascii << QStringLiteral("???-?'?-??\t'???\r\n");
+    QTest::newRow("Unicode") << TextEncoding::Unicode << acute;
+    QTest::newRow("Big Endian Unicode") << TextEncoding::BigEndianUnicode << acute;
+    QTest::newRow("UTF-8") << TextEncoding::Utf8 << acute;
+    QTest::newRow("UTF-7") << TextEncoding::Utf7 << acute;
+}
+
+// An encoding without the combining accent gets the apostrophe before the
+// vowel instead of a "?" after it.
+void TestExport::acuteAccentsSavedAsTheEncodingAllows()
+{
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QString, read);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("table.txt"));
+    QCOMPARE(WriteTextFile({path, encoding}, QStringLiteral("сто-ла́-ми\tЭ́ХО\r\n")), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(DecodeText(file.readAll(), encoding), read);
 }
 
 QTEST_APPLESS_MAIN(TestExport)

@@ -150,22 +150,28 @@ void TestSingleInstance::settingsAtStart_data()
 {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<bool>("onTop");
-    QTest::newRow("no file") << QByteArray() << true;
-    QTest::newRow("0") << QByteArray("[VIEW]\r\nAlwaysOnTop=0\r\n") << false;
-    QTest::newRow("2") << QByteArray("[VIEW]\r\nAlwaysOnTop=2\r\n") << true;
-    QTest::newRow("0x10") << QByteArray("[VIEW]\r\nAlwaysOnTop=0x10\r\n") << true;
-    QTest::newRow("abc") << QByteArray("[VIEW]\r\nAlwaysOnTop=abc\r\n") << false;
-    QTest::newRow("no key") << QByteArray("[VIEW]\r\n") << false;
+    QTest::addColumn<bool>("acute");
+    QTest::newRow("no file") << QByteArray() << true << false;
+    QTest::newRow("0") << QByteArray("[VIEW]\r\nAlwaysOnTop=0\r\n") << false << false;
+    QTest::newRow("2") << QByteArray("[VIEW]\r\nAlwaysOnTop=2\r\n") << true << false;
+    QTest::newRow("0x10") << QByteArray("[VIEW]\r\nAlwaysOnTop=0x10\r\n") << true << false;
+    QTest::newRow("abc") << QByteArray("[VIEW]\r\nAlwaysOnTop=abc\r\n") << false << false;
+    QTest::newRow("no key") << QByteArray("[VIEW]\r\n") << false << false;
+    QTest::newRow("acute accent") << QByteArray("[VIEW]\r\nacuteaccent = 1\r\n") << false << true;
+    QTest::newRow("acute accent off") << QByteArray("[VIEW]\r\nAcuteAccent=0\r\nAlwaysOnTop=1\r\n") << true << false;
 }
 
 void TestSingleInstance::settingsAtStart()
 {
     QFETCH(QByteArray, ini);
     QFETCH(bool, onTop);
+    QFETCH(bool, acute);
     if (!ini.isEmpty())
         QVERIFY(WriteBytes(window_.FilePath(QStringLiteral("Tornelis.ini")), ini));
     QVERIFY(window_.Open());
     QCOMPARE(window_.form().N13->isChecked(), onTop);
+    QCOMPARE(window_.form().N36->isChecked(), acute);
+    QCOMPARE(window_.form().CurrentRenderOptions().stressMark, acute ? StressMark::Acute : StressMark::Apostrophe);
     QCOMPARE(window_.form().windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
     window_.form().N13->trigger();
     QCOMPARE(window_.form().windowFlags().testFlag(Qt::WindowStaysOnTopHint), !onTop);
@@ -185,10 +191,11 @@ void TestSingleInstance::settingsAndHistoryWrittenAtTheEnd()
     QCOMPARE(window_.form().ComboBox1->count(), 150);
     window_.Decline(QStringLiteral("стол"));  // a declined word does not enter the history
     window_.form().N13->trigger();
+    window_.form().N36->trigger();
     window_.CloseWindow();
 
-    QCOMPARE(ReadBytes(ini),
-             QByteArray("; the user's notes\r\n[Fonts]\r\nSize=9\r\n[VIEW]\r\nAlwaysOnTop=0\r\nColour=lavender\r\n"));
+    QCOMPARE(ReadBytes(ini), QByteArray("; the user's notes\r\n[Fonts]\r\nSize=9\r\n[VIEW]\r\nAlwaysOnTop=0\r\n"
+                                        "Colour=lavender\r\nAcuteAccent=1\r\n"));
     QByteArray expected = "\xEF\xBB\xBF";
     for (int i = 0; i < 100; ++i)
         expected += QStringLiteral("слово%1\r\n").arg(i).toUtf8();

@@ -35,6 +35,8 @@ private slots:
     void openFailureKeepsText();
     void largeFileArrivesWhole();
     void longLineIsShownCutButReadWhole();
+    void stressMarksPutInAndTakenOut_data();
+    void stressMarksPutInAndTakenOut();
     void openingTheSameTextKeepsTheCaret();
     void copyWholeTableAndBlock();
     void copyConjugationPage();
@@ -230,6 +232,46 @@ void TestTextModeExport::longLineIsShownCutButReadWhole()
     form().N15Click();
     QVERIFY(!form().Memo2->isReadOnly());
     QCOMPARE(form().Memo2->Text(), QStringLiteral("кот"));
+}
+
+void TestTextModeExport::stressMarksPutInAndTakenOut_data()
+{
+    QTest::addColumn<bool>("acute");
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("apostrophe") << false << "Молок'о и стол'ами, ёлка; 'молоко' — O'Brien\nмолок'о.";
+    QTest::newRow("acute accent") << true << "Молоко́ и стола́ми, ёлка; 'молоко' — O'Brien\nмолоко́.";
+}
+
+// Ctrl+F6 marks the text as annotate does, as one step of undo, the caret
+// staying in its word; taking the marks out gives the text back.
+void TestTextModeExport::stressMarksPutInAndTakenOut()
+{
+    QFETCH(bool, acute);
+    QFETCH(QString, marked);
+    const QString text = QStringLiteral("Молоко и столами, ёлка; 'молоко' — O'Brien\nмолоко.");
+    form().N36->setChecked(acute);
+    form().Memo2->setPlainText(text);
+    QTextCursor cursor = form().Memo2->textCursor();
+    cursor.setPosition(text.indexOf(QStringLiteral("ами")));
+    form().Memo2->setTextCursor(cursor);
+    form().Memo2->setFocus();
+
+    QTest::keyClick(form().Memo2, Qt::Key_F6, Qt::ControlModifier);
+    QCOMPARE(form().Memo2->Text(), marked);
+    const qsizetype word = marked.indexOf(QStringLiteral("стол"));
+    QVERIFY2(caret() > word && caret() < word + 8, QByteArray::number(caret()));
+
+    QTest::keyClick(form().Memo2, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form().Memo2->Text(), text);
+    QTest::keyClick(form().Memo2, Qt::Key_F6, Qt::ControlModifier);
+    QTest::keyClick(form().Memo2, Qt::Key_F6, Qt::ControlModifier);  // marks are never doubled
+    QCOMPARE(form().Memo2->Text(), marked);
+
+    cursor.setPosition(marked.indexOf(QStringLiteral("ми")));
+    form().Memo2->setTextCursor(cursor);
+    form().N38->trigger();
+    QCOMPARE(form().Memo2->Text(), text);
+    QCOMPARE(caret(), text.indexOf(QStringLiteral("ми")));
 }
 
 void TestTextModeExport::openingTheSameTextKeepsTheCaret()

@@ -27,6 +27,8 @@ QList<FormRow> Dictionary()
     rows += Lexeme(40, {{"мама", "NOUN,anim,femn sing,nomn"}, {"маму", "NOUN,anim,femn sing,accs"}});
     rows += Lexeme(50, {{"мыть", "INFN,impf,tran"}, {"мыла", "VERB,impf,tran femn,sing,past,indc"}});
     rows += Lexeme(60, {{"рама", "NOUN,inan,femn sing,nomn"}, {"раму", "NOUN,inan,femn sing,accs"}});
+    rows += Lexeme(70, {{"молоко", "NOUN,inan,neut sing,nomn"}});
+    rows.last().accent = 3;
     return rows;
 }
 

@@ -1,0 +1,84 @@
+// Stress marks in the text box: put in from the dictionary, or taken out.
+#include "engine/stress_lookup.h"
+#include "shell/status_panels.h"
+#include "shell/tform1.h"
+#include "shell/user_messages.h"
+#include "textmode/long_lines.h"
+#include "textmode/stress_marks.h"
+#include "textmode/text_annotator.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCoreApplication>
+
+namespace tornelis {
+namespace {
+
+constexpr int kProgressPanel = 3;
+
+}  // namespace
+
+void TForm1::N37Click()
+{
+    if (!DURIDOD_->Connected)
+        DURIDOD_->Connect(SelectedDatabasePath.isEmpty() ? DURIDOD_->Path : SelectedDatabasePath);
+    if (!DURIDOD_->Connected) {
+        messages_.ShowMessage(kConnectionErrorMessage);
+        return;
+    }
+    QByteArray text = Memo2->Text().toUtf8();
+    QBuffer in(&text);
+    QByteArray marked;
+    QBuffer out(&marked);
+    in.open(QIODevice::ReadOnly);
+    out.open(QIODevice::WriteOnly);
+    StressLookup stress(DURIDOD_->Path);
+    TextAnnotator annotator(stress, {false, N26->isChecked(), CurrentRenderOptions().stressMark});
+    // The window repaints while a long text is marked; input waits for the end.
+    annotator.Annotate(in, out, [this, size = text.size()](qint64 done) {
+        statusPanels_->setText(kProgressPanel, QStringLiteral("Ударения в тексте: %1 %").arg(done * 100 / std::max<qint64>(size, 1)));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    statusPanels_->setText(kProgressPanel, QString());
+    ReplaceMemo2TextUndoably(QString::fromUtf8(marked));
+}
+
+void TForm1::N38Click()
+{
+    ReplaceMemo2TextUndoably(WithoutStressMarks(Memo2->Text()));
+}
+
+void TForm1::ReplaceMemo2TextUndoably(const QString &lineFeedText)
+{
+    const QString before = Memo2->Text();
+    if (lineFeedText == before)
+        return;
+    const QList<qsizetype> &softBreaks = Memo2->SoftBreaks();
+    const qsizetype caret = PositionAcrossMarks(before, lineFeedText, TextPosition(Memo2->textCursor().position(), softBreaks));
+    if (!softBreaks.isEmpty() || !CutLongLines(lineFeedText).softBreaks.isEmpty()) {
+        // A text with cut lines is read-only: it has no undo to keep.
+        ReplaceMemo2Text(lineFeedText);
+    } else {
+        // One step for Ctrl+Z, put in piece by piece so that the window repaints.
+        QTextCursor cursor(Memo2->document());
+        cursor.beginEditBlock();
+        cursor.select(QTextCursor::Document);
+        cursor.removeSelectedText();
+        cursor.endEditBlock();
+        for (qsizetype from = 0; from < lineFeedText.size();) {
+            const qsizetype end = TextPieceEnd(lineFeedText, from);
+            cursor.joinPreviousEditBlock();
+            cursor.insertText(lineFeedText.mid(from, end - from));
+            cursor.endEditBlock();
+            from = end;
+            if (from < lineFeedText.size())
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+    QTextCursor moved(Memo2->document());
+    moved.setPosition(int(ShownPosition(caret, Memo2->SoftBreaks())));
+    Memo2->setTextCursor(moved);
+    Memo2->ensureCursorVisible();
+}
+
+}  // namespace tornelis
