@@ -144,6 +144,31 @@ void BM_ClickInTenMegabyteLine(benchmark::State &state)
 }
 BENCHMARK(BM_ClickInTenMegabyteLine)->Arg(0)->Arg(1)->ArgName("one_run")->Unit(benchmark::kMillisecond);
 
+// "Ударения в тексте" on 1 MB of real prose (TORNELIS_PROSE, prepared by
+// bench/compare), marks put in and shown in the text box, then taken out.
+void BM_StressMarksInProse(benchmark::State &state)
+{
+    QFile prose(qEnvironmentVariable("TORNELIS_PROSE"));
+    if (!prose.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("no prose: set TORNELIS_PROSE (bench/compare prepares it)");
+        return;
+    }
+    const QString text = QString::fromUtf8(prose.readAll());
+    TForm1 form(ProgramDirectory(), Services());
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        state.SkipWithError("the window was not shown");
+    form.Memo2->setPlainText(text);
+    for (auto _ : state) {
+        form.N37Click();
+        state.PauseTiming();
+        form.N38Click();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(qint64(state.iterations()) * prose.size());
+}
+BENCHMARK(BM_StressMarksInProse)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char **argv)
