@@ -40,6 +40,7 @@ constexpr std::array<std::pair<const char *, int>, 3> kPluralPersonRows{{{"1per"
 constexpr std::array<std::pair<const char *, int>, 5> kSingularRows{{
     {"1per", 1}, {"2per", 2}, {"masc", 3}, {"femn", 4}, {"neut", 5}}};
 constexpr std::array<int, 3> kThirdPersonSingularRows{3, 4, 5};
+constexpr std::array<int, 3> kPluralRows{6, 7, 8};
 
 }  // namespace
 
@@ -105,7 +106,11 @@ QList<CellPosition> PlaceOnConjugation(const QString &tags)
     if (tags.contains(QLatin1String("plur"))) {
         if (const std::optional<int> row = FirstContained(tags, kPluralPersonRows))
             return {{*column, *row}};
-        return {};
+        // A plural without a person (the past: читали) is the form of Мы, Вы and Они alike.
+        QList<CellPosition> cells;
+        for (int row : kPluralRows)
+            cells.append({*column, row});
+        return cells;
     }
     if (!tags.contains(QLatin1String("sing")))
         return {};

@@ -68,7 +68,8 @@ void TestParadigmPlacement::conjugation_data()
     QTest::newRow("past masc") << "VERB,impf,tran masc,sing,past,indc" << Cells{{5, 3}};
     QTest::newRow("past femn") << "VERB,impf,tran femn,sing,past,indc" << Cells{{5, 4}};
     QTest::newRow("past neut") << "VERB,impf,tran neut,sing,past,indc" << Cells{{5, 5}};
-    QTest::newRow("past plural, no person") << "VERB,impf,tran plur,past,indc" << Cells{};
+    QTest::newRow("past plural, no person: every plural row") << "VERB,impf,tran plur,past,indc"
+                                                              << Cells{{5, 6}, {5, 7}, {5, 8}};
     QTest::newRow("1 plur pres") << "VERB,impf,tran plur,1per,pres,indc" << Cells{{4, 6}};
     QTest::newRow("2 plur futr") << "VERB,perf,tran plur,2per,futr,indc" << Cells{{6, 7}};
     QTest::newRow("3 plur pres") << "VERB,impf,tran plur,3per,pres,indc" << Cells{{4, 8}};

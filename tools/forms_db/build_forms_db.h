@@ -5,6 +5,7 @@
 #include "yo_list.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -24,6 +25,7 @@ struct BuildReport {
     qint64 rows = 0;
     qint64 accentedRows = 0;
     qint64 yoRows = 0;
+    QStringList ruleCounts;  // what each correcting rule did, one line each
 };
 
 using ProgressReporter = std::function<void(const QString &line)>;

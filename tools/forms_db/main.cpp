@@ -1,6 +1,7 @@
 // build-forms-db: writes forms.db from OpenCorpora (the az package's dicts/),
 // the eyo-kernel ё lists and, when given, the stress files.
 #include "build_forms_db.h"
+#include "forms_db_report.h"
 #include "engine/sqlite_database.h"
 
 #include <QCommandLineParser>
@@ -33,7 +34,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption eyoOption(QStringLiteral("eyo"), QStringLiteral("The eyo-kernel dictionary folder."), QStringLiteral("DIR"));
     const QCommandLineOption stressOption(QStringLiteral("stress"), QStringLiteral("The folder of the stress files (optional)."), QStringLiteral("DIR"));
     const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("The forms.db to write."), QStringLiteral("FILE"));
-    parser.addOptions({azOption, eyoOption, stressOption, outputOption});
+    const QCommandLineOption reportOption(QStringLiteral("report"), QStringLiteral("Print the figures of the new dictionary."));
+    const QCommandLineOption compareOption(QStringLiteral("compare"),
+                                           QStringLiteral("With --report: count the lexemes whose tables show other forms than in FILE."),
+                                           QStringLiteral("FILE"));
+    parser.addOptions({azOption, eyoOption, stressOption, outputOption, reportOption, compareOption});
     parser.process(app);
     if (!parser.isSet(azOption) || !parser.isSet(eyoOption) || !parser.isSet(outputOption)) {
         Say(QStringLiteral("build-forms-db: --az, --eyo and --output are required (see --help)"));
@@ -70,6 +75,13 @@ int main(int argc, char *argv[])
                 .arg(report.rows)
                 .arg(report.accentedRows)
                 .arg(report.yoRows));
+        for (const QString &line : report.ruleCounts)
+            Say(QStringLiteral("  ") + line);
+        if (parser.isSet(reportOption)) {
+            ReportDictionary(parser.value(outputOption), Say);
+            if (parser.isSet(compareOption))
+                ReportChangedWinners(parser.value(outputOption), parser.value(compareOption), Say);
+        }
     } catch (const std::exception &error) {
         Say(QStringLiteral("build-forms-db: %1").arg(QString::fromUtf8(error.what())));
         return 1;
