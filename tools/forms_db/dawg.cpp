@@ -13,6 +13,10 @@ constexpr std::uint32_t kExtension = 1u << 9;
 constexpr std::uint32_t kLabelMask = 0x800000FFu;
 constexpr std::uint32_t kNoChild = 0xFFFFFFFFu;
 constexpr qsizetype kMaxKeyLength = 512;
+// A walk takes one step per node on the path of every key. The real
+// words.dawg takes about 25 steps per unit (22 M in all); a damaged graph whose
+// paths multiply (two children at every level) would take for ever.
+constexpr std::uint64_t kStepsPerUnit = 256;
 
 std::uint32_t Offset(std::uint32_t unit)
 {
@@ -69,11 +73,15 @@ std::uint32_t Dawg::Child(std::uint32_t index, unsigned char label) const
 void Dawg::ForEachKey(const std::function<void(const QByteArray &)> &visit) const
 {
     QByteArray key;
-    Walk(0, key, visit);
+    std::uint64_t steps = 0;
+    Walk(0, key, visit, steps);
 }
 
-void Dawg::Walk(std::uint32_t index, QByteArray &key, const std::function<void(const QByteArray &)> &visit) const
+void Dawg::Walk(std::uint32_t index, QByteArray &key, const std::function<void(const QByteArray &)> &visit,
+                std::uint64_t &steps) const
 {
+    if (++steps > kStepsPerUnit * units_.size())
+        throw std::runtime_error("words.dawg spells far more keys than a dictionary of its size");
     if (key.size() > kMaxKeyLength)
         throw std::runtime_error("words.dawg holds a key too long to be a word (a cycle?)");
     if (units_[index] & kHasLeaf)
@@ -84,7 +92,7 @@ void Dawg::Walk(std::uint32_t index, QByteArray &key, const std::function<void(c
         if (child == kNoChild)
             throw std::runtime_error("words.dawg guide points to a missing child");
         key.append(char(label));
-        Walk(child, key, visit);
+        Walk(child, key, visit, steps);
         key.chop(1);
         label = guide_[std::size_t(child) * 2 + 1];
     }

@@ -18,14 +18,16 @@ public:
     // The dictionary held by bytes; throws std::runtime_error when malformed.
     static Dawg FromBytes(const QByteArray &bytes);
 
-    // Calls visit with every key, in depth-first (byte) order.
+    // Calls visit with every key, in depth-first (byte) order; throws
+    // std::runtime_error when the graph loops or spells far more than a
+    // dictionary of its size can.
     void ForEachKey(const std::function<void(const QByteArray &key)> &visit) const;
 
     std::size_t unitCount() const { return units_.size(); }
 
 private:
-    void Walk(std::uint32_t index, QByteArray &key,
-              const std::function<void(const QByteArray &)> &visit) const;
+    void Walk(std::uint32_t index, QByteArray &key, const std::function<void(const QByteArray &)> &visit,
+              std::uint64_t &steps) const;
     std::uint32_t Child(std::uint32_t index, unsigned char label) const;
 
     std::vector<std::uint32_t> units_;
