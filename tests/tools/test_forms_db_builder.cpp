@@ -50,6 +50,12 @@ private slots:
     void participleAndAdjectiveTables();
     void accentsFromFilesAndRules_data();
     void accentsFromFilesAndRules();
+    void standardFormsWinTheirCells_data();
+    void standardFormsWinTheirCells();
+    void oneTabPerLexemeAndItsOwnLemma_data();
+    void oneTabPerLexemeAndItsOwnLemma();
+    void stressCorrections_data();
+    void stressCorrections();
     void yoRules();
     void statementsAreIndexSearches();
     void failedBuildLeavesTargetUntouched();
@@ -95,10 +101,13 @@ void TestFormsDbBuilder::initTestCase()
     BuildSources sources{*corpus_, {}, stress_,
                          ReadEyoList(QDir(QStringLiteral(TORNELIS_EYO_DIR)).filePath(QStringLiteral("safe.txt"))),
                          ReadEyoList(QDir(QStringLiteral(TORNELIS_EYO_DIR)).filePath(QStringLiteral("not_safe.txt")))};
-    for (const auto &[lemma, pos] : QList<QPair<QString, QString>>{{"стол", "NOUN"}, {"читать", "INFN"},
-                                                                    {"идти", "INFN"}, {"красивый", "ADJF"},
-                                                                    {"город", "NOUN"}, {"мама", "NOUN"},
-                                                                    {"ёлка", "NOUN"}, {"весь", "ADJF"}})
+    for (const auto &[lemma, pos] : QList<QPair<QString, QString>>{
+             {"стол", "NOUN"},    {"читать", "INFN"},   {"идти", "INFN"},    {"красивый", "ADJF"},
+             {"город", "NOUN"},   {"мама", "NOUN"},     {"ёлка", "NOUN"},    {"весь", "ADJF"},
+             {"другой", "ADJF"},  {"год", "NOUN"},      {"умереть", "INFN"}, {"быть", "INFN"},
+             {"что", "NPRO"},     {"он", "NPRO"},       {"гектар", "NOUN"},  {"человек", "NOUN"},
+             {"зуб", "NOUN"},     {"сша", "NOUN"},      {"хороший", "ADJF"}, {"жевать", "INFN"},
+             {"гражданин", "NOUN"}, {"вынести", "INFN"}, {"должный", "ADJF"}, {"дать", "INFN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
     const BuildReport report = BuildFormsDb(sources, smallDb_, [](const QString &) {});
@@ -244,6 +253,95 @@ void TestFormsDbBuilder::accentsFromFilesAndRules()
     QCOMPARE(ResolveAccent(stress_, form, tags, {lemma}), accent);
 }
 
+void TestFormsDbBuilder::standardFormsWinTheirCells_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("другой, not др (Abbr)") << "другой" << 0 << 1 << 1 << "другой";
+    QTest::newRow("годов, not гг (Abbr)") << "год" << 0 << 4 << 2 << "годов";
+    QTest::newRow("умер, not ум (Slng)") << "умереть" << 1 << 5 << 3 << "умер";
+    QTest::newRow("умерла") << "умереть" << 1 << 5 << 4 << "умерла";
+    QTest::newRow("есть, not е") << "быть" << 1 << 4 << 3 << "есть";
+    QTest::newRow("что, not чаво (Slng)") << "что" << 0 << 3 << 1 << "что";
+    QTest::newRow("его, not него (Af-p)") << "он" << 0 << 1 << 2 << "его";
+    QTest::newRow("ему, not нему (Af-p)") << "он" << 0 << 1 << 3 << "ему";
+    QTest::newRow("им, not ним (Af-p)") << "он" << 0 << 1 << 5 << "им";
+    QTest::newRow("гектаров, not гектар (Coun)") << "гектар" << 0 << 4 << 2 << "гектаров";
+    QTest::newRow("люди, the paradigm's first") << "человек" << 0 << 4 << 1 << "люди";
+    QTest::newRow("людям") << "человек" << 0 << 4 << 3 << "людям";
+    QTest::newRow("зубов, not зубьев") << "зуб" << 0 << 4 << 2 << "зубов";
+    QTest::newRow("past plural for Мы") << "читать" << 1 << 5 << 6 << "читали";
+}
+
+void TestFormsDbBuilder::standardFormsWinTheirCells()
+{
+    QFETCH(QString, word);
+    QFETCH(int, page);
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(QString, shown);
+    const ParadigmTables tables = decline(word).tables;
+    QCOMPARE(int(tables.page.value()), page);
+    QCOMPARE((page == 0 ? tables.declension : tables.conjugation).at(column, row), shown);
+}
+
+void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("nominative");  // the first filled cell of the nominative row
+    QTest::newRow("США: Fixd,Abbr and Abbr,Fixd are one") << "сша" << QStringList{"сша (существительное)"} << "сша";
+    QTest::newRow("лучший is its own lemma") << "лучший" << QStringList{"лучший (прилагательное)"} << "лучший";
+    QTest::newRow("наилучший apart from наихороший") << "наилучшая" << QStringList{"наилучший (прилагательное)"}
+                                                    << "наилучший";
+}
+
+void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, nominative);
+    const DeclineOutcome outcome = decline(word);
+    QCOMPARE(outcome.lemmaCaptions, captions);
+    QStringList cells = GridRow(outcome.tables.declension, 1, 1);
+    cells.removeAll(QString());
+    QCOMPARE(cells.value(0), nominative);
+}
+
+void TestFormsDbBuilder::stressCorrections_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("tags");
+    QTest::addColumn<int>("accent");
+    QTest::newRow("ё carries the stress: жуёшь") << "жуёшь" << "VERB%2per%" << 0;
+    QTest::newRow("-анин plural: гражданам") << "гражданам" << "NOUN%plur,datv" << 1;
+    QTest::newRow("-анин plural: гражданами") << "гражданами" << "NOUN%plur,ablt" << 1;
+    QTest::newRow("-анин singular stays: гражданину") << "гражданину" << "NOUN%sing,datv" << 3;
+    QTest::newRow("вы- perfective: вынесли") << "вынесли" << "VERB%plur,past%" << 1;
+    QTest::newRow("вы- perfective: вынесенный") << "вынесенный" << "PRTF%masc,sing,nomn" << 1;
+    QTest::newRow("должна") << "должна" << "ADJS%" << 2;
+    QTest::newRow("должны") << "должны" << "ADJS%" << 2;
+    QTest::newRow("дано") << "дано" << "PRTS%" << 2;
+}
+
+void TestFormsDbBuilder::stressCorrections()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, tags);
+    QFETCH(int, accent);
+    if (stress_.isEmpty())
+        QSKIP("the stress files are not beside the checkout");
+    SqliteDatabase database(smallDb_, SqliteDatabase::Mode::ReadOnly);
+    SqliteStatement row(database, QStringLiteral("select accent from forms_view where word = ? and prop like ?"));
+    row.bindText(1, word);
+    row.bindText(2, tags);
+    QVERIFY2(row.step(), qPrintable(word));
+    QCOMPARE(row.columnInt(0), accent);
+}
+
 void TestFormsDbBuilder::yoRules()
 {
     QCOMPARE(engine_->RestoreYo(QStringLiteral("елка")), QStringLiteral("ёлка"));
@@ -252,14 +350,26 @@ void TestFormsDbBuilder::yoRules()
     QCOMPARE(engine_->RestoreYo(QStringLiteral("идет")), QStringLiteral("идёт"));  // a form of идти
     QCOMPARE(decline(QStringLiteral("елку")).word, QStringLiteral("ёлку"));
 
-    YoTableBuilder yo({{"ёжик", false}, {"берёзник", true}, {"Алёша", false}, {"всё", false}},
-                      {{"всё", false}, {"берёт", false}});
-    yo.AddDictionaryForms({"шёл", "берёт", "берет", "нёбо", "небо", "чёрт"});
+    // A row leads to a form and never hides one of a common word.
+    DictionaryForms forms;
+    for (const auto &[word, tags] : QList<QPair<QString, QString>>{
+             {"ёжик", "NOUN,anim,masc sing,nomn"}, {"ёлка", "NOUN,inan,femn sing,nomn"},
+             {"шёл", "VERB,impf,intr masc,sing,past,indc"}, {"берёт", "VERB,impf,tran sing,3per,pres,indc"},
+             {"берет", "NOUN,inan,masc sing,nomn"}, {"нёбо", "NOUN,inan,neut sing,nomn"},
+             {"небо", "NOUN,inan,neut sing,nomn"}, {"чёрт", "NOUN,anim,masc sing,nomn"},
+             {"неё", "NPRO,femn,3per,Anph sing,gent"}, {"нее", "NOUN,inan,femn,Sgtm,Geox sing,datv"},
+             {"амебный", "ADJF,Qual masc,sing,nomn"}})
+        forms.Add(word, tags);
+    const YoTableBuilder yo({{"ёжик", false}, {"берёзник", true}, {"Алёша", false}, {"всё", false}, {"амёбный", false},
+                             {"неё", false}},
+                            {{"всё", false}, {"берёт", false}}, forms);
     QMap<QString, QString> rows;
     yo.ForEachRow([&rows](const QString &str, const QString &strYo) { rows.insert(str, strYo); });
-    const QMap<QString, QString> expected{{"ежик", "ёжик"}, {"Ежик", "Ёжик"}, {"березник", "берёзник"},
-                                          {"Алеша", "Алёша"}, {"шел", "шёл"},  {"черт", "чёрт"}};
+    const QMap<QString, QString> expected{{"ежик", "ёжик"}, {"Ежик", "Ёжик"}, {"нее", "неё"}, {"Нее", "Неё"},
+                                          {"елка", "ёлка"}, {"шел", "шёл"},   {"черт", "чёрт"}};
     QCOMPARE(rows, expected);
+    QCOMPARE(yo.drops().yoSpellingNoForm, 4);     // берёзник, Алёша, амёбный, Амёбный
+    QCOMPARE(yo.drops().eSpellingCommonForm, 1);  // нёбо: небо
 }
 
 void TestFormsDbBuilder::statementsAreIndexSearches()

@@ -2,8 +2,8 @@
 
 #include "forms_db_writer.h"
 #include "lexeme_split.h"
+#include "stress_corrections.h"
 
-#include <QSet>
 
 namespace tornelis::formsdb {
 
@@ -13,7 +13,8 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     const LexemeSplitter splitter(corpus.tags(), corpus.prefixes());
     FormsDbWriter writer(target, corpus.tags());
     BuildReport report;
-    QSet<QString> dictionaryForms;
+    DictionaryForms yoForms;
+    StressCorrectionCounts corrections;
 
     const std::size_t total = sources.lexemes.size();
     std::size_t nextReport = total / 10;
@@ -22,11 +23,16 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
         for (const BuiltLexeme &lexeme : splitter.Split(corpus.Expand(source))) {
             const QStringList lemmas{lexeme.forms[lexeme.lemmaIndex].word, source.lemma};
             std::vector<int> accents;
+            QStringList tags;
             accents.reserve(lexeme.forms.size());
             for (const SourceForm &form : lexeme.forms) {
-                accents.push_back(ResolveAccent(sources.stress, form.word, corpus.tags().at(form.tagId), lemmas));
-                report.accentedRows += accents.back() > 0 ? 1 : 0;
-                dictionaryForms.insert(form.word);
+                tags.append(corpus.tags().at(form.tagId));
+                accents.push_back(ResolveAccent(sources.stress, form.word, tags.back(), lemmas));
+            }
+            CorrectAccents(lexeme, tags, source.lemma, accents, corrections);
+            for (std::size_t i = 0; i < accents.size(); ++i) {
+                report.accentedRows += accents[i] > 0 ? 1 : 0;
+                yoForms.Add(lexeme.forms[i].word, tags.at(qsizetype(i)));
             }
             writer.AddLexeme(lexeme, accents);
             ++report.lexemes;
@@ -39,10 +45,13 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     report.rows = writer.rowCount();
 
     progress(QStringLiteral("Collecting the ё spellings..."));
-    YoTableBuilder yo(sources.safeYo, sources.notSafeYo);
-    yo.AddDictionaryForms(dictionaryForms);
+    const YoTableBuilder yo(sources.safeYo, sources.notSafeYo, yoForms);
     yo.ForEachRow([&writer](const QString &str, const QString &strYo) { writer.AddYo(str, strYo); });
     report.yoRows = yo.size();
+    report.ruleCounts = corrections.Lines();
+    report.ruleCounts << QStringLiteral("ё rows dropped: ё spelling no form %1, е spelling a form of a common word %2")
+                             .arg(yo.drops().yoSpellingNoForm)
+                             .arg(yo.drops().eSpellingCommonForm);
 
     progress(QStringLiteral("Building the indexes..."));
     writer.Finish();

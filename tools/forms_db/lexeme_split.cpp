@@ -1,6 +1,7 @@
 #include "lexeme_split.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -8,6 +9,8 @@ namespace tornelis::formsdb {
 namespace {
 
 const QString kSuperlativePrefix = QStringLiteral("наи");
+const QString kSuperlativeKey = QStringLiteral("adjective Supr");
+const QString kSuperlativePrefixKey = QStringLiteral("adjective наи");
 
 QStringView PartOfSpeech(const QString &tag)
 {
@@ -44,21 +47,36 @@ QString FirstOf(const QString &tag, std::initializer_list<const char *> codes)
     return {};
 }
 
+// The grammemes of the gramtab (grammemes.json) that mark a form as a
+// variant or as outside the standard language: those whose short name starts
+// with "*" (V-ey, V-oy, V-ej, V-be, V-en, V-ie, V-bi, V-sh, Fimp, Af-p), the
+// usage marks (Infr, Slng, Arch, Litr, Erro, Dist), abbreviations, counting
+// forms, comparatives on по- and preposition variants.
 bool IsVariant(const QString &tag)
 {
-    static const char *const markers[] = {"V-oy", "V-ey", "V-be", "V-en", "V-ie", "V-bi",
-                                          "V-sh", "Infr", "Arch", "Litr", "Erro", "Dist"};
+    static const char *const markers[] = {"V-",   "Fimp", "Af-p", "Infr", "Slng", "Arch", "Litr",
+                                          "Erro", "Dist", "Abbr", "Coun", "Cmp2", "Vpre"};
     return std::any_of(std::begin(markers), std::end(markers),
                        [&tag](const char *marker) { return tag.contains(QLatin1String(marker)); });
 }
 
 // Finite verb forms decide the conjugation page, so they come first; within
-// each kind a variant form comes before the standard one.
+// each kind a variant form comes before the standard one, so that a later
+// row, which wins its cell, is the standard form.
 int DeliveryRank(const QString &tag)
 {
     const QStringView pos = PartOfSpeech(tag);
     const int kind = pos == u"GRND" ? 1 : pos == u"INFN" ? 2 : 0;
     return kind * 2 + (IsVariant(tag) ? 0 : 1);
+}
+
+// A lexeme group with its grammemes in one order: "Fixd,Abbr" and
+// "Abbr,Fixd" are the same lexeme.
+QString SortedGroup(QStringView group)
+{
+    QStringList codes = group.toString().split(QLatin1Char(','));
+    std::sort(codes.begin() + 1, codes.end());  // the part of speech stays first
+    return codes.join(QLatin1Char(','));
 }
 
 QString BaseKey(const QString &tag)
@@ -69,8 +87,8 @@ QString BaseKey(const QString &tag)
     if (IsParticiple(pos))
         return QStringLiteral("participle ") + FirstOf(tag, {"pres", "past"}) + FirstOf(tag, {"actv", "pssv"});
     if (IsAdjectival(pos))
-        return tag.contains(QLatin1String("Supr")) ? QStringLiteral("adjective Supr") : QStringLiteral("adjective");
-    return LexemeGroup(tag).toString();
+        return tag.contains(QLatin1String("Supr")) ? kSuperlativeKey : QStringLiteral("adjective");
+    return SortedGroup(LexemeGroup(tag));
 }
 
 bool IsLemmaCandidate(const QString &tag)
@@ -85,6 +103,20 @@ bool IsLemmaCandidate(const QString &tag)
            formGroup.contains(QLatin1String("nomn"));
 }
 
+// Of two forms with the same tag the one first in the paradigm is the usual
+// one (зубов, not зубьев; люди, not человеки): it goes last, so it wins its
+// cell. Forms of other tags keep their places.
+void ReverseFormsOfOneTag(const std::vector<SourceForm> &forms, std::vector<std::size_t> &order)
+{
+    QHash<std::uint16_t, std::vector<std::size_t>> placesOfTag;
+    for (std::size_t place = 0; place < order.size(); ++place)
+        placesOfTag[forms[order[place]].tagId].push_back(place);
+    for (const std::vector<std::size_t> &places : std::as_const(placesOfTag)) {
+        for (std::size_t i = 0, j = places.size() - 1; i < j; ++i, --j)
+            std::swap(order[places[i]], order[places[j]]);
+    }
+}
+
 }  // namespace
 
 LexemeSplitter::LexemeSplitter(const QStringList &tags, const QStringList &prefixes)
@@ -92,23 +124,40 @@ LexemeSplitter::LexemeSplitter(const QStringList &tags, const QStringList &prefi
 {
     facts_.reserve(tags.size());
     for (const QString &tag : tags)
-        facts_.push_back({BaseKey(tag), IsAdjectival(PartOfSpeech(tag)), IsLemmaCandidate(tag), DeliveryRank(tag)});
+        facts_.push_back({BaseKey(tag), IsAdjectival(PartOfSpeech(tag)), tag.contains(QLatin1String("Supr")),
+                          IsLemmaCandidate(tag), DeliveryRank(tag)});
 }
 
-QString LexemeSplitter::KeyOf(const SourceForm &form) const
+QString LexemeSplitter::KeyOf(const SourceForm &form, const QString &sourceLemma) const
 {
     const TagFacts &facts = facts_[form.tagId];
-    if (facts.adjectival && form.prefixId == superlativePrefixId_)
-        return QStringLiteral("adjective наи");
+    // наи- comes as a prefix of the paradigm (наикрасивейший), or inside a
+    // form of its own where the stem changes (хороший: лучший, наилучший).
+    const bool superlativePrefix =
+        form.prefixId == superlativePrefixId_ ||
+        (facts.superlative && form.word.startsWith(kSuperlativePrefix) && !sourceLemma.startsWith(kSuperlativePrefix));
+    if (facts.adjectival && superlativePrefix)
+        return kSuperlativePrefixKey;
     return facts.key;
 }
 
 std::vector<BuiltLexeme> LexemeSplitter::Split(const std::vector<SourceForm> &forms) const
 {
+    std::vector<QString> keyOfForm;
+    keyOfForm.reserve(forms.size());
+    QSet<QString> superlatives;
+    for (const SourceForm &form : forms) {
+        keyOfForm.push_back(KeyOf(form, forms.front().word));
+        if (keyOfForm.back() == kSuperlativeKey)
+            superlatives.insert(form.word);
+    }
     QStringList keys;
     QHash<QString, std::vector<std::size_t>> members;
     for (std::size_t i = 0; i < forms.size(); ++i) {
-        const QString key = KeyOf(forms[i]);
+        QString key = keyOfForm[i];
+        // наилучший goes with лучший, apart from наихороший.
+        if (key == kSuperlativePrefixKey && superlatives.contains(forms[i].word.mid(kSuperlativePrefix.size())))
+            key += QStringLiteral(" Supr");
         if (!members.contains(key))
             keys.append(key);
         members[key].push_back(i);
@@ -127,6 +176,7 @@ std::vector<BuiltLexeme> LexemeSplitter::Split(const std::vector<SourceForm> &fo
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
             return facts_[forms[a].tagId].deliveryRank < facts_[forms[b].tagId].deliveryRank;
         });
+        ReverseFormsOfOneTag(forms, order);
         BuiltLexeme lexeme;
         for (std::size_t member : order) {
             if (member == lemma)

@@ -19,9 +19,10 @@ struct BuiltLexeme {
 // an adjective keeps its short forms and comparatives, while its superlatives
 // and its наи- forms are lexemes of their own (lemma: the nominative masculine
 // singular); everything else is split by the lexeme group of its tags.
-// Within a lexeme finite verb forms come first and the infinitive last, and a
-// variant form comes before the standard form of the same cell, so that the
-// standard form is the one the table keeps.
+// Within a lexeme finite verb forms come first and the infinitive last, a
+// variant form comes before the standard form of the same cell, and of two
+// forms alike the paradigm's first comes last, so that the table keeps the
+// standard, usual form.
 class LexemeSplitter {
 public:
     LexemeSplitter(const QStringList &tags, const QStringList &prefixes);
@@ -33,11 +34,12 @@ private:
     struct TagFacts {
         QString key;          // the lexeme a form with this tag joins (before the наи- rule)
         bool adjectival;      // ADJF, ADJS or COMP: the наи- forms go apart
+        bool superlative;     // Supr
         bool lemmaCandidate;  // the row that names the lexeme
         int deliveryRank;     // finite forms, gerunds, infinitive; variants before standard forms
     };
 
-    QString KeyOf(const SourceForm &form) const;
+    QString KeyOf(const SourceForm &form, const QString &sourceLemma) const;
 
     std::vector<TagFacts> facts_;
     int superlativePrefixId_ = -1;

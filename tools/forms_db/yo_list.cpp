@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tornelis::formsdb {
@@ -55,7 +56,18 @@ QString WithoutYo(const QString &word)
     return plain;
 }
 
-YoTableBuilder::YoTableBuilder(const QList<EyoWord> &safe, const QList<EyoWord> &notSafe)
+void DictionaryForms::Add(const QString &word, const QString &tags)
+{
+    static const char *const properNames[] = {"Name", "Surn", "Patr", "Geox", "Orgn", "Trad"};
+    all_.insert(word);
+    const bool properName = std::any_of(std::begin(properNames), std::end(properNames),
+                                        [&tags](const char *code) { return tags.contains(QLatin1String(code)); });
+    if (!properName)
+        common_.insert(word);
+}
+
+YoTableBuilder::YoTableBuilder(const QList<EyoWord> &safe, const QList<EyoWord> &notSafe, const DictionaryForms &forms)
+    : forms_(forms)
 {
     for (const EyoWord &entry : notSafe) {
         notSafe_.insert(WithoutYo(entry.word));
@@ -66,13 +78,9 @@ YoTableBuilder::YoTableBuilder(const QList<EyoWord> &safe, const QList<EyoWord> 
         if (!entry.lowerCaseOnly && entry.word.at(0).isLower())
             Add(Capitalised(entry.word));
     }
-}
-
-void YoTableBuilder::AddDictionaryForms(const QSet<QString> &forms)
-{
     QStringList withYo;
-    for (const QString &form : forms) {
-        if (form.contains(u'ё') && !forms.contains(WithoutYo(form)))
+    for (const QString &form : forms.all()) {
+        if (form.contains(u'ё'))
             withYo.append(form);
     }
     withYo.sort();  // the same forms give the same file
@@ -86,7 +94,12 @@ void YoTableBuilder::Add(const QString &strYo)
     if (str == strYo || notSafe_.contains(str) || seen_.contains(str))
         return;
     seen_.insert(str);
-    rows_.append({str, strYo});
+    if (!forms_.all().contains(strYo.toLower()))
+        ++drops_.yoSpellingNoForm;
+    else if (forms_.IsCommonForm(str.toLower()))
+        ++drops_.eSpellingCommonForm;
+    else
+        rows_.append({str, strYo});
 }
 
 void YoTableBuilder::ForEachRow(const std::function<void(const QString &, const QString &)> &visit) const

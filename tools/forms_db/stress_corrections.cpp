@@ -1,0 +1,119 @@
+#include "stress_corrections.h"
+
+#include "render/letters.h"
+#include "render/stress.h"
+
+namespace tornelis::formsdb {
+namespace {
+
+// Single forms whose stress the source gets wrong, each with its reason.
+struct TableCorrection {
+    const char16_t *sourceLemma;
+    const char16_t *word;
+    const char *partOfSpeech;
+    int accent;
+};
+
+constexpr TableCorrection kTable[] = {
+    // должный in the sense "obliged" has the short forms of должен: должна́, должно́, должны́.
+    {u"должный", u"должна", "ADJS", 2},
+    {u"должный", u"должно", "ADJS", 2},
+    {u"должный", u"должны", "ADJS", 2},
+    // The short participle of дать is end-stressed: дана́, дано́, даны́.
+    {u"дать", u"дана", "PRTS", 2},
+    {u"дать", u"дано", "PRTS", 2},
+    {u"дать", u"даны", "PRTS", 2},
+};
+
+void Set(int &accent, int value, qint64 &count)
+{
+    if (accent != value) {
+        accent = value;
+        ++count;
+    }
+}
+
+// ё always carries the stress of its word: a mark on the vowel right before
+// it (жу́ёшь, ку́ём) is an error of the source. A mark after ё stays: the main
+// stress of a compound (трёхто́мник).
+void YoCarriesTheStress(const QString &word, int &accent, qint64 &count)
+{
+    const std::optional<qsizetype> marked = StressVowelIndex(word, accent);
+    if (!marked)
+        return;
+    for (qsizetype i = *marked + 1; i < word.size(); ++i) {
+        if (word.at(i) == u'ё') {
+            Set(accent, 0, count);
+            return;
+        }
+        if (IsSyllableVowel(word.at(i)))
+            return;
+    }
+}
+
+// Nouns in -анин/-янин keep the stress of their nominative plural in every
+// plural case (гра́ждане, гра́ждан, гра́жданам), which the source misses.
+void AninPlural(const BuiltLexeme &lexeme, const QStringList &tags, std::vector<int> &accents, qint64 &count)
+{
+    const QString &lemma = lexeme.forms[lexeme.lemmaIndex].word;
+    if (!(lemma.endsWith(QStringView(u"анин")) || lemma.endsWith(QStringView(u"янин"))) ||
+        !tags[lexeme.lemmaIndex].startsWith(QLatin1String("NOUN")))
+        return;
+    int plural = 0;
+    for (std::size_t i = 0; i < accents.size() && plural == 0; ++i) {
+        if (tags[i].contains(QLatin1String("plur,nomn")))
+            plural = accents[i];
+    }
+    if (plural <= 0)
+        return;
+    for (std::size_t i = 0; i < accents.size(); ++i) {
+        if (tags[i].contains(QLatin1String("plur")) && StressVowelIndex(lexeme.forms[i].word, plural))
+            Set(accents[i], plural, count);
+    }
+}
+
+// A perfective verb with the prefix вы- is stressed on вы- in every form
+// (вы́несли, вы́несенный), participles included.
+void VyPerfective(const BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,
+                  std::vector<int> &accents, qint64 &count)
+{
+    if (!sourceLemma.startsWith(QStringView(u"вы")))
+        return;
+    // Only verbs and participles have an aspect.
+    for (std::size_t i = 0; i < accents.size(); ++i) {
+        if (tags[i].contains(QLatin1String("perf")) && lexeme.forms[i].word.startsWith(QStringView(u"вы")))
+            Set(accents[i], 1, count);
+    }
+}
+
+}  // namespace
+
+QStringList StressCorrectionCounts::Lines() const
+{
+    return {QStringLiteral("stress: ё carries the stress, marks removed: %1").arg(yoCarriesStress),
+            QStringLiteral("stress: -анин/-янин plurals, forms changed: %1").arg(aninPlural),
+            QStringLiteral("stress: perfective вы- verbs, forms changed: %1").arg(vyPerfective),
+            QStringLiteral("stress: single corrections, forms changed: %1").arg(table)};
+}
+
+void CorrectAccents(const BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,
+                    std::vector<int> &accents, StressCorrectionCounts &counts)
+{
+    for (std::size_t i = 0; i < accents.size(); ++i) {
+        if (lexeme.forms[i].word.contains(u'ё'))
+            YoCarriesTheStress(lexeme.forms[i].word, accents[i], counts.yoCarriesStress);
+    }
+    AninPlural(lexeme, tags, accents, counts.aninPlural);
+    VyPerfective(lexeme, tags, sourceLemma, accents, counts.vyPerfective);
+    for (const TableCorrection &correction : kTable) {
+        if (sourceLemma != QStringView(correction.sourceLemma))
+            continue;
+        for (std::size_t i = 0; i < accents.size(); ++i) {
+            if (lexeme.forms[i].word == QStringView(correction.word) &&
+                tags[i].startsWith(QLatin1String(correction.partOfSpeech)))
+                Set(accents[i], correction.accent, counts.table);
+        }
+    }
+}
+
+}  // namespace tornelis::formsdb

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "lexeme_split.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace tornelis::formsdb {
+
+// How many forms each correction changed, over a whole build.
+struct StressCorrectionCounts {
+    qint64 yoCarriesStress = 0;
+    qint64 aninPlural = 0;
+    qint64 vyPerfective = 0;
+    qint64 table = 0;
+
+    QStringList Lines() const;
+};
+
+// Mends known systematic errors of the stress source in the accents of one
+// lexeme (accents[i] belongs to lexeme.forms[i]); sourceLemma is the lemma
+// of the lexeme it was split from (the infinitive of a participle).
+void CorrectAccents(const BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,
+                    std::vector<int> &accents, StressCorrectionCounts &counts);
+
+}  // namespace tornelis::formsdb
