@@ -35,16 +35,14 @@ build_programs() {
 
 prepare_dictionary() {
   local target="$build/bin/forms.db"
-  # Built once; again only when the builder itself has changed since.
-  [ -f "$target" ] && [ "$target" -nt "$build/tools/build-forms-db" ] && return 0
+  # Built once; again only when the builder or the stress lists have changed since.
+  [ -f "$target" ] && [ "$target" -nt "$build/tools/build-forms-db" ] &&
+    [ "$target" -nt "$root/data/stress/forms-stress.tsv.gz" ] && return 0
   mkdir -p "$build/bin"
   fetch_package az 0.2.3
   fetch_package eyo-kernel 4.0.1
-  local stress=()
-  local stress_dir="$root/../shared/data/stress"
-  [ -d "$stress_dir" ] && stress=(--stress "$stress_dir")
   "$build/tools/build-forms-db" --az "$build/cache/az-0.2.3/package/dicts" \
-    --eyo "$build/cache/eyo-kernel-4.0.1/package/dictionary" "${stress[@]}" --output "$target"
+    --eyo "$build/cache/eyo-kernel-4.0.1/package/dictionary" --stress "$root/data/stress" --output "$target"
 }
 
 install_build_packages
