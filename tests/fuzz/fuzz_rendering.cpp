@@ -25,13 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     if (const std::optional<qsizetype> at = StressVowelIndex(text, accent))
         TORNELIS_FUZZ_CHECK(*at >= 0 && *at < text.size());
-    const QString marked = InsertStressMark(text, accent);
+    const StressMark mark = choices & 32 ? StressMark::Acute : StressMark::Apostrophe;
+    const QString marked = InsertStressMark(text, accent, mark);
     TORNELIS_FUZZ_CHECK(marked.size() == text.size() || marked.size() == text.size() + 1);
+    WithApostropheMarks(marked);
 
     RenderOptions options;
     options.stressOn = choices & 1;
     options.syllablesOn = choices & 2;
     options.letterCase = LetterCase((choices >> 2) % 3);
+    options.stressMark = mark;
     RenderCell(text, accent, options);
     return 0;
 }
