@@ -12,10 +12,26 @@
 
 using namespace tornelis;
 
+namespace {
+
+// The command line as it was given: Qt would take its own options (-style,
+// -platform, -reverse, ...) out of it, while every argument here is a word
+// for the running window.
+QStringList CommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+}  // namespace
+
 int main(int argc, char *argv[])
 {
-    TornelisApplication application(argc, argv);
-    application.setApplicationDisplayName(kProgramTitle);
+    const QStringList arguments = CommandLine(argc, argv);
+    int qtArgc = 1;  // Qt sees the program's name only
+    TornelisApplication application(qtArgc, argv);
     ApplyLavenderClassico(application);
     MessageBoxes messages;
     application.setMessages(&messages);
@@ -26,7 +42,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<TForm1> form;
     try {
         form = std::make_unique<TForm1>(QCoreApplication::applicationDirPath(),
-                                        WindowServices{messages, fileDialogs, singleInstance, opener, application.arguments()});
+                                        WindowServices{messages, fileDialogs, singleInstance, opener, arguments});
     } catch (const std::exception &error) {
         // An error during the start ends the program after its report.
         application.ReportError(QString::fromUtf8(error.what()));

@@ -25,6 +25,8 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
     horizontalHeader()->setDefaultSectionSize(100);
     setShowGrid(true);
     setEditTriggers(NoEditTriggers);
+    // Tab leaves the grid: walking from cell to cell would inspect each one.
+    setTabKeyNavigation(false);
     setSelectionMode(ContiguousSelection);
     setWordWrap(false);
     setTextElideMode(Qt::ElideRight);

@@ -156,6 +156,7 @@ void TForm1::CreateControls()
     Memo2 = new TextBox(GroupBox1);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo2->setTabChangesFocus(true);  // Tab moves on; it never goes into the user's text
     connect(Memo2, &QPlainTextEdit::textChanged, this, [this] {
         memo2Text_.reset();
         steppedCaret_.reset();

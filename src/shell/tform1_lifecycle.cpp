@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QWindow>
 
 #include <stdexcept>
 
@@ -85,6 +86,7 @@ void TForm1::LoadHistory()
     if (!read.error.isEmpty())
         throw std::runtime_error(read.error.toStdString());
     ComboBox1->addItems(read.history.entries);
+    ComboBox1->setCurrentIndex(-1);  // the list is there to choose from; the box starts empty
     historyEncoding_ = read.history.encoding;
 }
 
@@ -134,10 +136,12 @@ void TForm1::SetStaysOnTop(bool onTop)
 {
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (shown)
-        show();  // changing the flags hides the window
+    // Set on the window as it is: QWidget::setWindowFlag would destroy and
+    // create the window again, and it would blink.
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
+    overrideWindowFlags(flags);
+    if (QWindow *window = windowHandle())
+        window->setFlags(flags);
 }
 
 int TForm1::ShowOwnDialog(QDialog &dialog)

@@ -2,11 +2,17 @@
 
 #include "shell/user_messages.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+
 namespace tornelis {
 
 TornelisApplication::TornelisApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    if (qtTexts_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&qtTexts_);
 }
 
 void TornelisApplication::ReportError(const QString &message)

@@ -55,6 +55,9 @@ private slots:
     void brokenDatabaseIsReportedOnce();
     void errorInHandlerIsReportedAndProgramGoesOn();
     void longHistoryEntryKeepsTheWindowNarrow();
+    void tabLeavesTextBoxAndGrid();
+    void alwaysOnTopKeepsTheWindow();
+    void smallestWindowKeepsEveryControlWhole();
 
 private:
     void open(WindowFixture::Database database = WindowFixture::Database::Good) { QVERIFY(window_.Open(database)); }
@@ -286,9 +289,70 @@ void TestTForm1::longHistoryEntryKeepsTheWindowNarrow()
                        "short\r\n" + QByteArray(300, 'w') + "\r\n"));
     open();
     QCOMPARE(window_.form().ComboBox1->count(), 2);
+    QCOMPARE(window_.form().ComboBox1->currentText(), QString());  // the box starts empty
     QVERIFY2(window_.form().minimumSizeHint().width() < 1000,
              QByteArray::number(window_.form().minimumSizeHint().width()));
     QVERIFY(window_.form().width() < 1280);
+}
+
+// Tab goes on to the next control: it types no TAB into the user's text and
+// does not walk the grid's cells, inspecting each.
+void TestTForm1::tabLeavesTextBoxAndGrid()
+{
+    open();
+    TForm1 &form = window_.form();
+    form.Memo2->setPlainText(QStringLiteral("мама"));
+    form.Memo2->setFocus();
+    QTest::keyClick(form.Memo2, Qt::Key_Tab);
+    QCOMPARE(form.Memo2->toPlainText(), QStringLiteral("мама"));
+    QCOMPARE(QApplication::focusWidget(), form.BitBtn1);
+
+    decline(QStringLiteral("стол"));
+    form.StringGrid1->setFocus();
+    form.StringGrid1->setCurrentCell(1, 1);
+    const QString inspection = form.StatusBar1().text(0);
+    QTest::keyClick(form.StringGrid1, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != form.StringGrid1);
+    QCOMPARE(form.StringGrid1->currentColumn(), 1);
+    QCOMPARE(form.StatusBar1().text(0), inspection);
+}
+
+// The stacking order changes on the window that is there: no new window.
+void TestTForm1::alwaysOnTopKeepsTheWindow()
+{
+    open();
+    TForm1 &form = window_.form();
+    const WId window = form.winId();
+    for (bool onTop : {true, false, true}) {
+        if (form.N13->isChecked() != onTop)
+            form.N13->trigger();
+        QCOMPARE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        QCOMPARE(form.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        QCOMPARE(form.winId(), window);
+        QVERIFY(form.isVisible());
+    }
+}
+
+// At its smallest the window still shows every control whole, none over another.
+void TestTForm1::smallestWindowKeepsEveryControlWhole()
+{
+    open();
+    TForm1 &form = window_.form();
+    form.resize(1, 1);
+    QTest::qWait(50);
+    QVERIFY(form.width() >= form.minimumWidth() && form.minimumWidth() > 300);
+    const QList<QWidget *> controls{form.Memo2, form.ComboBox1, form.BitBtn6, form.BitBtn1, form.BitBtn2,
+                                    form.BitBtn3, form.BitBtn4, form.BitBtn5, form.PageControl1, form.Image1};
+    for (QWidget *control : controls) {
+        QVERIFY2(control->width() >= control->minimumSizeHint().width() || control == form.Image1,
+                 qPrintable(control->objectName()));
+        const QRect area(control->mapTo(&form, QPoint(0, 0)), control->size());
+        for (QWidget *other : controls) {
+            if (other != control)
+                QVERIFY2(!area.intersects(QRect(other->mapTo(&form, QPoint(0, 0)), other->size())),
+                         qPrintable(control->objectName() + QStringLiteral(" over ") + other->objectName()));
+        }
+    }
 }
 
 TORNELIS_WINDOW_TEST_MAIN(TestTForm1)
