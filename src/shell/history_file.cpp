@@ -16,8 +16,8 @@ constexpr qsizetype kWrittenEntries = 100;
 HistoryRead ReadHistory(const QString &path)
 {
     HistoryRead read;
-    if (!QFileInfo::exists(path))
-        return read;
+    if (!QFileInfo(path).isFile())
+        return read;  // a folder of that name is no history either
     const ReadBytes file = ReadWholeFile(path);
     read.error = file.error;
     read.history = ParseHistory(file.bytes);

@@ -19,7 +19,8 @@ struct HistoryRead {
 };
 
 // Reads the history file: a byte-order mark selects UTF-8 or UTF-16, else
-// Windows-1251; lines end at CR LF, CR or LF. A missing file is an empty history.
+// Windows-1251; lines end at CR LF, CR or LF. A missing file (or a folder of
+// that name) is an empty history.
 HistoryRead ReadHistory(const QString &path);
 
 // The history held by the bytes of a history file.

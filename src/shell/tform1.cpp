@@ -4,6 +4,7 @@
 #include "shell/handler_guard.h"
 #include "shell/lavender_style.h"
 #include "shell/pictures.h"
+#include "shell/platform/settings_folder.h"
 #include "shell/status_panels.h"
 #include "shell/string_grid.h"
 #include "shell/user_messages.h"
@@ -100,6 +101,7 @@ void FitGrid(StringGrid *grid, QWidget *page)
 TForm1::TForm1(const QString &programDirectory, WindowServices services, QWidget *parent)
     : QMainWindow(parent)
     , programDirectory_(programDirectory)
+    , settingsFolder_(SettingsFolder(programDirectory, IsWritableFolder(programDirectory)))
     , messages_(services.messages)
     , fileDialogs_(services.fileDialogs)
     , singleInstance_(services.singleInstance)

@@ -176,6 +176,8 @@ private:
     void SetStaysOnTop(bool onTop);
     void RequestFocusQuietly();
     QString ProgramFile(const QString &name) const;
+    // A file of the settings folder: Tornelis.ini, Tornelis.history.
+    QString SettingsFile(const QString &name) const;
 
     // Text mode: the text box's text with CR LF breaks and its caret there.
     const QString &Memo2Text();
@@ -189,6 +191,7 @@ private:
     void ReplaceMemo2TextUndoably(const QString &lineFeedText);
 
     QString programDirectory_;
+    QString settingsFolder_;
     UserMessages &messages_;
     TextFileDialogs &fileDialogs_;
     SingleInstance &singleInstance_;

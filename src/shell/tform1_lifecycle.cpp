@@ -4,6 +4,7 @@
 #include "shell/history_file.h"
 #include "shell/platform/profile_file.h"
 #include "shell/platform/program_path.h"
+#include "shell/platform/settings_folder.h"
 #include "shell/platform/single_instance.h"
 #include "shell/tform1.h"
 
@@ -32,6 +33,7 @@ void ReadCheckMark(const QString &path, const QString &key, QAction *item)
     if (const std::optional<QString> value = ReadProfileFile(path, kViewSection, key))
         item->setChecked(ParseProfileNumber(*value).value_or(0) != 0);
 }
+
 constexpr int kHistoryEntriesKept = 100;
 
 }  // namespace
@@ -39,6 +41,11 @@ constexpr int kHistoryEntriesKept = 100;
 QString TForm1::ProgramFile(const QString &name) const
 {
     return QDir(programDirectory_).filePath(name);
+}
+
+QString TForm1::SettingsFile(const QString &name) const
+{
+    return QDir(settingsFolder_).filePath(name);
 }
 
 void TForm1::SingleInstanceCheck()
@@ -82,7 +89,7 @@ void TForm1::FormClose()
 
 void TForm1::LoadHistory()
 {
-    const HistoryRead read = ReadHistory(ProgramFile(kHistoryFile));
+    const HistoryRead read = ReadHistory(SettingsFile(kHistoryFile));
     if (!read.error.isEmpty())
         throw std::runtime_error(read.error.toStdString());
     ComboBox1->addItems(read.history.entries);
@@ -92,7 +99,7 @@ void TForm1::LoadHistory()
 
 void TForm1::ReadSettings()
 {
-    const QString path = ProgramFile(kSettingsFile);
+    const QString path = SettingsFile(kSettingsFile);
     if (QFileInfo(path).isFile()) {
         // A settings file without the key, or with no number there, leaves the window normal.
         N13->setChecked(false);
@@ -111,7 +118,8 @@ void TForm1::WriteRegistryValue()
 
 void TForm1::FormDestroy()
 {
-    const QString settings = ProgramFile(kSettingsFile);
+    QDir().mkpath(settingsFolder_);
+    const QString settings = SettingsFile(kSettingsFile);
     const auto write = [&settings](const QString &key, const QAction *item) {
         return WriteProfileFile(settings, kViewSection, key, item->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     };
@@ -122,7 +130,7 @@ void TForm1::FormDestroy()
     History history{{}, historyEncoding_};
     for (int i = 0; i < std::min(ComboBox1->count(), kHistoryEntriesKept); ++i)
         history.entries.append(ComboBox1->itemText(i));
-    const QString error = WriteHistory(ProgramFile(kHistoryFile), history);
+    const QString error = WriteHistory(SettingsFile(kHistoryFile), history);
     if (!error.isEmpty())
         ReportError(error);
 }

@@ -1,11 +1,14 @@
 #include "shell/history_file.h"
 #include "shell/platform/profile_file.h"
+#include "shell/platform/settings_folder.h"
 #include "shell/platform/single_instance.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace tornelis;
 
@@ -26,6 +29,7 @@ private slots:
     void historyWritesFirstHundredInItsEncoding();
     void historyWriteFailureKeepsTheOldFile();
     void handOverText();
+    void settingsFolderOfPortableAndInstalledCopies();
 };
 
 void TestSettingsHistory::profileNumbers_data()
@@ -148,8 +152,10 @@ void TestSettingsHistory::historyWriteFailureKeepsTheOldFile()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tornelis.history")));
     const QString error = WriteHistory(blocked, {{QStringLiteral("дом")}, TextEncoding::Ansi});
     QVERIFY2(error.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(blocked)), qPrintable(error));
+    // The folder in the file's place reads as no history at all.
     const HistoryRead read = ReadHistory(blocked);
-    QVERIFY(read.error.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(blocked)));
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.history.entries, QStringList());
 }
 
 void TestSettingsHistory::handOverText()
@@ -167,6 +173,21 @@ void TestSettingsHistory::handOverText()
     block.replace(0, two.size(), two);
     QCOMPARE(HandOverText(block), QStringLiteral("мама мыла"));
     QCOMPARE(HandOverText(QByteArray(1000, '\0')), QString());
+}
+
+void TestSettingsHistory::settingsFolderOfPortableAndInstalledCopies()
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QTemporaryDir program;
+    QVERIFY(IsWritableFolder(program.path()));
+    QCOMPARE(SettingsFolder(program.path(), true), program.path());
+    QCOMPARE(SettingsFolder(program.path(), false), config.filePath(QStringLiteral("Tornelis")));
+    QVERIFY(!IsWritableFolder(program.filePath(QStringLiteral("no such folder"))));
+    QVERIFY(QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (getuid() != 0)
+        QVERIFY(!IsWritableFolder(program.path()));
+    QVERIFY(QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 }
 
 QTEST_APPLESS_MAIN(TestSettingsHistory)

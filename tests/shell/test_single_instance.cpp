@@ -15,6 +15,8 @@
 
 #include <stdexcept>
 
+#include <unistd.h>
+
 using namespace tornelis;
 using namespace tornelis::test;
 
@@ -35,6 +37,7 @@ private slots:
     void settingsAtStart_data();
     void settingsAtStart();
     void settingsAndHistoryWrittenAtTheEnd();
+    void installedProgramKeepsSettingsInTheConfigFolder();
     void unwritableSettingsSkipTheHistory();
     void unreadableHistoryEndsTheStart();
     void programPathIsPublished();
@@ -86,6 +89,10 @@ void TestSingleInstance::secondStartHandsOver_data()
     QTest::newRow("two arguments") << QStringList{"стол", "стула"} << "стол стула";
     QTest::newRow("three arguments") << QStringList{"стол", "стула", "шкаф"} << "стол стула";
     QTest::newRow("long argument") << QStringList{QString(500, u'я'), "x"} << QString(400, u'я');
+    // Words that look like Qt's own options are words all the same.
+    QTest::newRow("-reverse") << QStringList{"-reverse", "кот", "дом"} << "-reverse кот";
+    QTest::newRow("-style") << QStringList{"-style", "кот", "дом"} << "-style кот";
+    QTest::newRow("-platform") << QStringList{"-platform", "кот", "дом"} << "-platform кот";
 }
 
 void TestSingleInstance::secondStartHandsOver()
@@ -203,6 +210,36 @@ void TestSingleInstance::settingsAndHistoryWrittenAtTheEnd()
     QVERIFY(window_.messages.errors.isEmpty());
 }
 
+// A program in a folder it may not write to keeps its settings and history
+// in the user's configuration folder, reads them there, and says nothing.
+void TestSingleInstance::installedProgramKeepsSettingsInTheConfigFolder()
+{
+    if (getuid() == 0)
+        QSKIP("root may write to any folder");
+    const QString config = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("Tornelis"));
+    QDir(config).removeRecursively();
+    QVERIFY(window_.Open());  // writes forms.db while the folder is writable
+    window_.CloseWindow();
+    QVERIFY(QFile::remove(window_.FilePath(QStringLiteral("Tornelis.ini"))));
+    QVERIFY(QFile::remove(window_.FilePath(QStringLiteral("Tornelis.history"))));
+    QVERIFY(QFile::setPermissions(window_.ProgramDirectory(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    QVERIFY(window_.Open(WindowFixture::Database::Kept));
+    window_.form().ComboBox1->addItem(QStringLiteral("дом"));
+    window_.form().N36->trigger();
+    window_.CloseWindow();
+    QVERIFY(window_.messages.errors.isEmpty());
+    QVERIFY(!QFile::exists(window_.FilePath(QStringLiteral("Tornelis.ini"))));
+    QCOMPARE(ReadBytes(config + QStringLiteral("/Tornelis.history")), QByteArray("\xE4\xEE\xEC\r\n"));  // дом in Windows-1251
+
+    QVERIFY(window_.Open(WindowFixture::Database::Kept));
+    QVERIFY(window_.form().N36->isChecked());
+    QCOMPARE(window_.form().ComboBox1->itemText(0), QStringLiteral("дом"));
+    window_.CloseWindow();
+    QVERIFY(QFile::setPermissions(window_.ProgramDirectory(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                  QFileDevice::ExeOwner));
+}
+
 void TestSingleInstance::unwritableSettingsSkipTheHistory()
 {
     // A folder in the way of the settings file stands for a read-only program directory.
@@ -216,7 +253,17 @@ void TestSingleInstance::unwritableSettingsSkipTheHistory()
 
 void TestSingleInstance::unreadableHistoryEndsTheStart()
 {
+    // A folder of the history's name is no history: the window starts with an empty list.
     QVERIFY(QDir(window_.ProgramDirectory()).mkdir(QStringLiteral("Tornelis.history")));
+    QVERIFY(window_.Open());
+    QCOMPARE(window_.form().ComboBox1->count(), 0);
+    window_.Reset();
+
+    const QString history = window_.FilePath(QStringLiteral("Tornelis.history"));
+    QVERIFY(WriteBytes(history, "кот\r\n"));
+    QVERIFY(QFile::setPermissions(history, QFileDevice::Permissions()));
+    if (QFile(history).open(QIODevice::ReadOnly))
+        QSKIP("running with permissions that read any file");
     try {
         window_.Open();
         QFAIL("the start must end");

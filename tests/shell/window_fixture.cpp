@@ -43,7 +43,8 @@ bool WindowFixture::Open(Database database)
 {
     static_cast<TornelisApplication *>(qApp)->setMessages(&messages);
     const QString path = dir_->filePath(QStringLiteral("forms.db"));
-    QFile::remove(path);
+    if (database != Database::Kept)
+        QFile::remove(path);
     switch (database) {
     case Database::Good:
         WriteTestDatabase(path, Dictionary(), {{"елка", "ёлка"}});
@@ -59,6 +60,7 @@ bool WindowFixture::Open(Database database)
         break;
     }
     case Database::None:
+    case Database::Kept:
         break;
     }
     form_ = std::make_unique<TForm1>(dir_->path(), WindowServices{messages, fileDialogs, singleInstance, opener, arguments});

@@ -19,7 +19,8 @@ namespace tornelis::test {
 // with recorded message boxes and scripted file dialogs.
 class WindowFixture {
 public:
-    enum class Database { Good, None, Broken, WithoutFormsView };
+    // Kept: the forms.db that an earlier Open wrote.
+    enum class Database { Good, None, Broken, WithoutFormsView, Kept };
 
     WindowFixture();
 
