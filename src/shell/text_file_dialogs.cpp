@@ -2,15 +2,25 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTreeView>
 
 namespace tornelis {
 namespace {
 
-std::optional<ChosenTextFile> RunDialog(QWidget *parent, QFileDialog::AcceptMode mode, const ChosenTextFile &preset)
+std::optional<ChosenTextFile> RunDialog(QWidget *parent, QFileDialog::AcceptMode mode, const ChosenTextFile &preset,
+                                        const QString &folder = QString())
 {
     QFileDialog dialog(parent);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    // Room for the columns of the detail view: sizes and dates are not cut.
+    dialog.resize(820, 480);
+    if (auto *files = dialog.findChild<QTreeView *>())
+        files->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // Qt's own dialog, so that the encoding list can be added to it.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -35,7 +45,10 @@ std::optional<ChosenTextFile> RunDialog(QWidget *parent, QFileDialog::AcceptMode
 
 std::optional<ChosenTextFile> EncodingFileDialogs::ChooseFileToOpen(QWidget *parent)
 {
-    return RunDialog(parent, QFileDialog::AcceptOpen, {});
+    std::optional<ChosenTextFile> chosen = RunDialog(parent, QFileDialog::AcceptOpen, {}, lastOpenedFolder_);
+    if (chosen)
+        lastOpenedFolder_ = QFileInfo(chosen->path).absolutePath();
+    return chosen;
 }
 
 std::optional<ChosenTextFile> EncodingFileDialogs::ChooseFileToSave(QWidget *parent, const ChosenTextFile &preset)

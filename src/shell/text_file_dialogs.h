@@ -2,6 +2,8 @@
 
 #include "export/text_file.h"
 
+#include <QString>
+
 #include <optional>
 
 class QWidget;
@@ -18,11 +20,15 @@ public:
     virtual std::optional<ChosenTextFile> ChooseFileToSave(QWidget *parent, const ChosenTextFile &preset) = 0;
 };
 
-// Qt's file dialogs with an added "Encoding:" list of the six encodings.
+// Qt's file dialogs with an added "Encoding:" list of the six encodings. The
+// open dialog starts in the folder of the file last opened in this run.
 class EncodingFileDialogs : public TextFileDialogs {
 public:
     std::optional<ChosenTextFile> ChooseFileToOpen(QWidget *parent) override;
     std::optional<ChosenTextFile> ChooseFileToSave(QWidget *parent, const ChosenTextFile &preset) override;
+
+private:
+    QString lastOpenedFolder_;
 };
 
 }  // namespace tornelis

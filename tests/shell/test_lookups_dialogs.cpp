@@ -1,12 +1,16 @@
 #include "lookups/about_figure.h"
 #include "shell/about_box.h"
 #include "shell/select_words_database.h"
+#include "shell/text_file_dialogs.h"
+#include "support/files.h"
 #include "support/test_database.h"
 #include "window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,6 +38,7 @@ private slots:
     void databaseDialogRefusesMissingFiles_data();
     void databaseDialogRefusesMissingFiles();
     void storedPathServesOnlyWhileNotConnected();
+    void fileDialogsSpeakRussianAndRememberTheFolder();
 
 private:
     // Runs step while the dialog is shown modally by show().
@@ -221,6 +226,43 @@ void TestLookupsDialogs::storedPathServesOnlyWhileNotConnected()
     window_.Decline(QStringLiteral("кот"));
     QCOMPARE(form().TabControl1->count(), 1);
     QCOMPARE(form().Engine().Path, stored);
+}
+
+// The real open dialog: Qt's texts in Russian, the window's own caption
+// only, and the next dialog starts where the last file was opened.
+void TestLookupsDialogs::fileDialogsSpeakRussianAndRememberTheFolder()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("текст.txt"));
+    QVERIFY(WriteBytes(path, "кот"));
+    EncodingFileDialogs dialogs;
+    QString firstFolder;
+    QString secondFolder;
+    QStringList buttons;
+    const auto answer = [&](QString *seenFolder, bool choose) {
+        QTimer::singleShot(0, [&, seenFolder, choose] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            *seenFolder = dialog->directory().absolutePath();
+            for (QPushButton *button : dialog->findChild<QDialogButtonBox *>()->findChildren<QPushButton *>())
+                buttons.append(button->text());
+            QVERIFY(!dialog->windowTitle().contains(QStringLiteral("Торнелис")));
+            if (choose) {
+                dialog->selectFile(path);
+                static_cast<QDialog *>(dialog)->accept();
+            } else {
+                dialog->reject();
+            }
+        });
+    };
+    answer(&firstFolder, true);
+    const std::optional<ChosenTextFile> chosen = dialogs.ChooseFileToOpen(&form());
+    QVERIFY(chosen);
+    QCOMPARE(chosen->path, path);
+    answer(&secondFolder, false);
+    QVERIFY(!dialogs.ChooseFileToOpen(&form()));
+    QCOMPARE(secondFolder, QFileInfo(folder.path()).absoluteFilePath());
+    QVERIFY2(buttons.contains(QStringLiteral("Отмена")), qPrintable(buttons.join(u',')));
 }
 
 TORNELIS_WINDOW_TEST_MAIN(TestLookupsDialogs)
