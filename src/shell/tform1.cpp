@@ -32,6 +32,7 @@ namespace tornelis {
 namespace {
 
 constexpr QSize kClientSize(1055, 458);
+constexpr QSize kSmallestClientSize(820, 440);
 constexpr QSize kPortraitSize(200, 400);
 const QString kPortrait = QStringLiteral(":/pictures/portrait.svg");
 
@@ -429,6 +430,9 @@ void TForm1::AssignPictures()
 
     const QSize client = kClientSize + QSize(0, menuBar()->sizeHint().height());
     resize(client);
+    // Smaller than this, the buttons and boxes would run into each other; the
+    // tables scroll instead.
+    setMinimumSize(kSmallestClientSize + QSize(0, menuBar()->sizeHint().height()));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
