@@ -3,6 +3,7 @@
 #include "cli/decline_output.h"
 #include "engine/stress_lookup.h"
 #include "grammemes/describe_tags.h"
+#include "tornelis_version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -141,6 +142,7 @@ int Annotate(const Options &options, const QStringList &inputs)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TORNELIS_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Словарь Торнелиса в командной строке.\n\n"
@@ -149,6 +151,7 @@ int main(int argc, char *argv[])
         "  describe ТЕГИ...      описание строки тегов по-русски\n"
         "  annotate [ФАЙЛ|-]     текст со знаками ударения"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption dbOption(QStringLiteral("db"), QStringLiteral("Файл словаря (по умолчанию forms.db рядом с программой)."), QStringLiteral("FILE"));
     const QCommandLineOption noYo(QStringLiteral("no-yo"), QStringLiteral("Не восстанавливать «ё»."));
     const QCommandLineOption noStress(QStringLiteral("no-stress"), QStringLiteral("Без знаков ударения."));
@@ -163,6 +166,8 @@ int main(int argc, char *argv[])
         return Fail(kUsage, parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(kOk);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
 
     QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())

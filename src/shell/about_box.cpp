@@ -4,6 +4,7 @@
 #include "lookups/about_gaze.h"
 #include "shell/document_opener.h"
 #include "shell/handler_guard.h"
+#include "tornelis_version.h"
 
 #include <QCursor>
 #include <QFrame>
@@ -62,7 +63,7 @@ TAboutBox::TAboutBox(DocumentOpener &opener, const WebHosts &hosts, QWidget *par
     Panel1->setGeometry(8, 8, 310, 195);
 
     ProductName = BoldLabel(QStringLiteral("Торнелис"), {110, 21}, Panel1);
-    Version = BoldLabel(QStringLiteral("Версия 3.1"), {111, 51}, Panel1);
+    Version = BoldLabel(QStringLiteral("Версия " TORNELIS_VERSION), {111, 51}, Panel1);
 
     Comments = new QLabel(Panel1);
     Comments->setObjectName(QStringLiteral("Comments"));

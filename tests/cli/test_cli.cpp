@@ -52,6 +52,7 @@ private slots:
     void declineAsJsonWithOptions();
     void unknownWordIsReported();
     void describe();
+    void versionIsTheAboutBoxVersion();
     void annotateMarksAndKeepsEverythingElse();
     void annotateStreamsAcrossPieces();
     void annotateStreamsAnEndlessRunOfLetters();
@@ -148,6 +149,14 @@ void TestCli::describe()
     QCOMPARE(QString::fromUtf8(result.out),
              QStringLiteral("имя существительное, одушевлённое, мужской род  единственное число, именительный падеж\n"
                             "глагол (инфинитив), совершенный вид, переходный\n"));
+}
+
+// The About box says "Версия 3.1" (pinned with the window's tests).
+void TestCli::versionIsTheAboutBoxVersion()
+{
+    const Run result = run({"--version"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("tornelis-cli 3.1\n"));
 }
 
 void TestCli::annotateMarksAndKeepsEverythingElse()
