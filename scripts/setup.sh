@@ -11,7 +11,8 @@ source "$root/scripts/packages.sh"
 install_build_packages() {
   local packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6
                   zlib1g-dev libbenchmark-dev fonts-liberation2 fp-utils ca-certificates
-                  qt6-translations-l10n)
+                  qt6-translations-l10n desktop-file-utils appstream xdg-utils xchm)
+  # xdg-utils and xchm open the help (F1): xchm registers itself for CHM files.
   # The machine may bring a newer npm of its own; Debian's would conflict with it.
   command -v npm >/dev/null 2>&1 || packages+=(npm)
   install_missing_packages "${packages[@]}"

@@ -7,6 +7,8 @@
 #include "shell/tornelis_application.h"
 #include "shell/user_messages.h"
 
+#include <QIcon>
+
 #include <exception>
 #include <memory>
 
@@ -33,6 +35,8 @@ int main(int argc, char *argv[])
     int qtArgc = 1;  // Qt sees the program's name only
     TornelisApplication application(qtArgc, argv);
     ApplyLavenderClassico(application);
+    application.setWindowIcon(QIcon(QStringLiteral(":/icons/tornelis.svg")));
+    application.setDesktopFileName(QStringLiteral("org.quillon.Tornelis"));
     MessageBoxes messages;
     application.setMessages(&messages);
     EncodingFileDialogs fileDialogs;
