@@ -18,6 +18,8 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <memory>
+
 #include <benchmark/benchmark.h>
 
 
@@ -81,26 +83,39 @@ void BM_EnterToFilledTables(benchmark::State &state)
 BENCHMARK(BM_EnterToFilledTables)->Unit(benchmark::kMicrosecond);
 
 // Opening a 50 MB UTF-8 text into the text box, as "Открыть" does.
+// A file in dir of megabytes MB: text repeated.
+QString WriteRepeated(const QTemporaryDir &dir, const QString &text, qsizetype megabytes)
+{
+    const QString path = dir.filePath(QStringLiteral("text.txt"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    const QByteArray piece = text.toUtf8();
+    for (qsizetype written = 0; written < megabytes * 1024 * 1024; written += piece.size())
+        file.write(piece);
+    return path;
+}
+
+// A shown window whose "Открыть" opens the file dialogs name.
+std::unique_ptr<TForm1> WindowOpening(ScriptedOpen &dialogs, benchmark::State &state)
+{
+    static MessageBoxes messages;
+    WindowServices services = Services();
+    auto form = std::make_unique<TForm1>(ProgramDirectory(),
+                                         WindowServices{messages, dialogs, services.singleInstance, services.opener, {}});
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        state.SkipWithError("the window was not shown");
+    return form;
+}
+
 void BM_Open50MegabyteText(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("big.txt"));
-    {
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        const QByteArray line = QStringLiteral("Мама мыла раму, а папа читал газету у окна.\r\n").toUtf8();
-        for (qsizetype written = 0; written < 50 * 1024 * 1024; written += line.size())
-            file.write(line);
-    }
-    ScriptedOpen dialogs(path);
-    static MessageBoxes messages;
-    WindowServices services = Services();
-    TForm1 form(ProgramDirectory(), {messages, dialogs, services.singleInstance, services.opener, {}});
-    form.show();
-    QTest::qWaitForWindowExposed(&form);
+    ScriptedOpen dialogs(WriteRepeated(dir, QStringLiteral("Мама мыла раму, а папа читал газету у окна.\r\n"), 50));
+    const std::unique_ptr<TForm1> form = WindowOpening(dialogs, state);
     for (auto _ : state) {
-        form.Memo2->clear();
-        form.N19Click();
+        form->Memo2->clear();
+        form->N19Click();
         QCoreApplication::processEvents();
     }
 }
@@ -112,35 +127,23 @@ BENCHMARK(BM_Open50MegabyteText)->Unit(benchmark::kMillisecond)->Iterations(2);
 void BM_ClickInTenMegabyteLine(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("line.txt"));
-    {
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        const QByteArray words = (state.range(0) == 0 ? QStringLiteral("мама мыла раму ") : QStringLiteral("ж")).toUtf8();
-        for (qsizetype written = 0; written < 10 * 1024 * 1024; written += words.size())
-            file.write(words);
-    }
-    ScriptedOpen dialogs(path);
-    static MessageBoxes messages;
-    WindowServices services = Services();
-    TForm1 form(ProgramDirectory(), {messages, dialogs, services.singleInstance, services.opener, {}});
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        state.SkipWithError("the window was not shown");
+    ScriptedOpen dialogs(
+        WriteRepeated(dir, state.range(0) == 0 ? QStringLiteral("мама мыла раму ") : QStringLiteral("ж"), 10));
+    const std::unique_ptr<TForm1> form = WindowOpening(dialogs, state);
     QElapsedTimer opening;
     opening.start();
-    form.N19Click();
-    while (form.Memo2->Text().size() < 10 * 1024 * 1024 / 2 * 0.9)
+    form->N19Click();
+    while (form->Memo2->Text().size() < 10 * 1024 * 1024 / 2 * 0.9)
         QCoreApplication::processEvents();
     state.counters["open_ms"] = double(opening.elapsed());
     int x = 10;
     for (auto _ : state) {
-        QTest::mouseClick(form.Memo2->viewport(), Qt::LeftButton, {}, QPoint(x, 10));
-        QTest::keyClick(form.Memo2, Qt::Key_F3);
+        QTest::mouseClick(form->Memo2->viewport(), Qt::LeftButton, {}, QPoint(x, 10));
+        QTest::keyClick(form->Memo2, Qt::Key_F3);
         QCoreApplication::processEvents();
         x = x % 300 + 7;
     }
-    state.counters["word_length"] = double(form.ComboBox1->currentText().size());
+    state.counters["word_length"] = double(form->ComboBox1->currentText().size());
 }
 BENCHMARK(BM_ClickInTenMegabyteLine)->Arg(0)->Arg(1)->ArgName("one_run")->Unit(benchmark::kMillisecond);
 

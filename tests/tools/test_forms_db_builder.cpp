@@ -35,7 +35,7 @@ QStringList GridRow(const ParadigmGrid &grid, int row, int firstColumn)
 }  // namespace
 
 // The builder on the real sources: the az package fetched by scripts/setup.sh
-// and the stress files beside the checkout.
+// and the stress lists of data/stress.
 class TestFormsDbBuilder : public QObject {
     Q_OBJECT
 
@@ -249,7 +249,7 @@ void TestFormsDbBuilder::accentsFromFilesAndRules()
     QFETCH(bool, needsFiles);
     QFETCH(int, accent);
     if (needsFiles && stress_.isEmpty())
-        QSKIP("the stress files are not beside the checkout");
+        QSKIP("the stress lists of data/stress are missing");
     QCOMPARE(ResolveAccent(stress_, form, tags, {lemma}), accent);
 }
 
@@ -333,7 +333,7 @@ void TestFormsDbBuilder::stressCorrections()
     QFETCH(QString, tags);
     QFETCH(int, accent);
     if (stress_.isEmpty())
-        QSKIP("the stress files are not beside the checkout");
+        QSKIP("the stress lists of data/stress are missing");
     SqliteDatabase database(smallDb_, SqliteDatabase::Mode::ReadOnly);
     SqliteStatement row(database, QStringLiteral("select accent from forms_view where word = ? and prop like ?"));
     row.bindText(1, word);
