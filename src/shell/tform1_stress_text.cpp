@@ -75,8 +75,10 @@ void TForm1::ReplaceMemo2TextUndoably(const QString &lineFeedText)
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     }
+    // A long text may still be arriving: the caret goes as far as it has come.
     QTextCursor moved(Memo2->document());
-    moved.setPosition(int(ShownPosition(caret, Memo2->SoftBreaks())));
+    const qsizetype shown = ShownPosition(caret, Memo2->SoftBreaks());
+    moved.setPosition(int(std::min<qsizetype>(shown, Memo2->document()->characterCount() - 1)));
     Memo2->setTextCursor(moved);
     Memo2->ensureCursorVisible();
 }
