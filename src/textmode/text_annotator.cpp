@@ -38,9 +38,9 @@ const QByteArray kAcuteBytes("\xCC\x81");
 // and the most of them that need looking at on either side.
 constexpr qsizetype kMarkContext = 2;
 
-// Is the word that ends before end or starts at at marked already: an
-// apostrophe or an acute accent right before or after it (мол'око is two
-// runs of letters around a mark, молоко́ one run before it).
+// Does a mark stand right before the word that starts at at, or right after
+// the one that ends before end? Such a word is marked already: мол'око is
+// two runs of letters around an apostrophe, молоко́ one run before an accent.
 bool MarkBefore(const QByteArray &bytes, qsizetype at)
 {
     return (at >= 1 && bytes[at - 1] == '\'') || QByteArrayView(bytes).first(at).endsWith(kAcuteBytes);

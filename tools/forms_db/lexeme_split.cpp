@@ -104,7 +104,7 @@ bool IsLemmaCandidate(const QString &tag)
 }
 
 // Of two forms with the same tag the one first in the paradigm is the usual
-// one (зубов, not зубьев; люди, not человеки): it goes last, so it wins its
+// one (зубов, not зубьев; людям, not человекам): it goes last, so it wins its
 // cell. Forms of other tags keep their places.
 void ReverseFormsOfOneTag(const std::vector<SourceForm> &forms, std::vector<std::size_t> &order)
 {
