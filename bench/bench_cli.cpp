@@ -3,11 +3,10 @@
 // 1 MB of real prose (TORNELIS_PROSE, prepared by bench/compare), and the
 // decline command's text output for 1,000 words.
 #include "bench_words.h"
-#include "textmode/text_annotator.h"
 #include "cli/decline_output.h"
 #include "engine/stress_lookup.h"
+#include "textmode/text_annotator.h"
 
-#include <QBuffer>
 #include <QFile>
 
 #include <memory>
@@ -33,50 +32,16 @@ QByteArray MegabyteOfText(const QStringList &words)
     return text;
 }
 
-QByteArray ProseText()
+// The prose of TORNELIS_PROSE; empty, with the benchmark skipped, without it.
+QByteArray ProseText(benchmark::State &state)
 {
     QFile file(qEnvironmentVariable("TORNELIS_PROSE"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// range(0) = 1: a new lookup, with nothing remembered, for every run.
-void AnnotateText(benchmark::State &state, const QByteArray &text)
-{
-    const QString path = DictionaryPath();
-    auto stress = std::make_unique<StressLookup>(path);
-    qint64 words = 0;
-    for (auto _ : state) {
-        if (state.range(0) == 1)
-            stress = std::make_unique<StressLookup>(path);
-        TextAnnotator annotator(*stress, {});
-        QByteArray input = text;
-        QBuffer in(&input);
-        QByteArray written;
-        QBuffer out(&written);
-        in.open(QIODevice::ReadOnly);
-        out.open(QIODevice::WriteOnly);
-        words += annotator.Annotate(in, out);
-    }
-    state.counters["words_per_second"] = benchmark::Counter(double(words), benchmark::Counter::kIsRate);
-    state.SetBytesProcessed(qint64(state.iterations()) * text.size());
-}
-
-void BM_Annotate1MegabyteText(benchmark::State &state)
-{
-    AnnotateText(state, MegabyteOfText(ThousandWords(DictionaryPath())));
-}
-BENCHMARK(BM_Annotate1MegabyteText)->Arg(0)->Arg(1)->ArgName("cold")->Unit(benchmark::kMillisecond);
-
-void BM_AnnotateProse(benchmark::State &state)
-{
-    const QByteArray prose = ProseText();
-    if (prose.isEmpty()) {
+    if (!file.open(QIODevice::ReadOnly)) {
         state.SkipWithError("no prose: set TORNELIS_PROSE (bench/compare prepares it)");
-        return;
+        return {};
     }
-    AnnotateText(state, prose);
+    return file.readAll();
 }
-BENCHMARK(BM_AnnotateProse)->Arg(0)->ArgName("cold")->Unit(benchmark::kMillisecond);
 
 // A text of size bytes made by repeating pattern, read as it is made, so that
 // the input itself takes no memory.
@@ -116,39 +81,63 @@ long PeakMemoryKilobytes()
     return usage.ru_maxrss;
 }
 
-// range(0) megabytes of one endless run of letters, or of the prose repeated:
-// the time grows with the text, the memory does not.
-void AnnotateStream(benchmark::State &state, const QByteArray &pattern)
+qint64 AnnotateOnce(StressLookup &stress, const QByteArray &pattern, qint64 size)
 {
-    StressLookup stress(DictionaryPath());
-    const qint64 size = state.range(0) * 1024 * 1024;
+    TextAnnotator annotator(stress, {});
+    RepeatedText in(pattern, size);
+    Sink out;
+    in.open(QIODevice::ReadOnly);
+    out.open(QIODevice::WriteOnly);
+    return annotator.Annotate(in, out);
+}
+
+// Annotates size bytes of pattern repeated; cold: a new lookup, with nothing
+// remembered, for every run, else one that has seen the text once.
+void Annotate(benchmark::State &state, const QByteArray &pattern, qint64 size, bool cold)
+{
+    const QString path = DictionaryPath();
+    auto stress = std::make_unique<StressLookup>(path);
     const long memoryBefore = PeakMemoryKilobytes();
+    if (!cold)
+        AnnotateOnce(*stress, pattern, size);
+    qint64 words = 0;
     for (auto _ : state) {
-        TextAnnotator annotator(stress, {});
-        RepeatedText in(pattern, size);
-        Sink out;
-        in.open(QIODevice::ReadOnly);
-        out.open(QIODevice::WriteOnly);
-        benchmark::DoNotOptimize(annotator.Annotate(in, out));
+        if (cold)
+            stress = std::make_unique<StressLookup>(path);
+        words += AnnotateOnce(*stress, pattern, size);
     }
+    state.counters["words_per_second"] = benchmark::Counter(double(words), benchmark::Counter::kIsRate);
     state.counters["peak_memory_growth_MB"] = double(PeakMemoryKilobytes() - memoryBefore) / 1024;
     state.SetBytesProcessed(qint64(state.iterations()) * size);
 }
 
+// range(0) = 1: cold.
+void BM_Annotate1MegabyteText(benchmark::State &state)
+{
+    const QByteArray text = MegabyteOfText(ThousandWords(DictionaryPath()));
+    Annotate(state, text, text.size(), state.range(0) == 1);
+}
+BENCHMARK(BM_Annotate1MegabyteText)->Arg(0)->Arg(1)->ArgName("cold")->Unit(benchmark::kMillisecond);
+
+void BM_AnnotateProse(benchmark::State &state)
+{
+    if (const QByteArray prose = ProseText(state); !prose.isEmpty())
+        Annotate(state, prose, prose.size(), false);
+}
+BENCHMARK(BM_AnnotateProse)->Unit(benchmark::kMillisecond);
+
+// range(0) megabytes of one endless run of letters, or of the prose repeated:
+// the time grows with the text, the memory does not.
 void BM_AnnotateOneRunOfLetters(benchmark::State &state)
 {
-    AnnotateStream(state, QByteArrayLiteral("я"));
+    Annotate(state, QByteArrayLiteral("я"), state.range(0) * 1024 * 1024, false);
 }
 BENCHMARK(BM_AnnotateOneRunOfLetters)->Arg(1)->Arg(100)->ArgName("MB")->Unit(benchmark::kMillisecond);
 
 void BM_AnnotateProseStream(benchmark::State &state)
 {
-    const QByteArray prose = ProseText();
-    if (prose.isEmpty()) {
-        state.SkipWithError("no prose: set TORNELIS_PROSE (bench/compare prepares it)");
-        return;
-    }
-    AnnotateStream(state, prose);
+    if (const QByteArray prose = ProseText(state); !prose.isEmpty())
+        Annotate(state, prose, state.range(0) * 1024 * 1024, false);
 }
 BENCHMARK(BM_AnnotateProseStream)->Arg(1)->Arg(100)->ArgName("MB")->Unit(benchmark::kMillisecond);
 
