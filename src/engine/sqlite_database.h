@@ -16,7 +16,6 @@ class DatabaseError : public std::runtime_error {
 public:
     explicit DatabaseError(const QString &message, int code = 1);
     QString message() const { return QString::fromUtf8(what()); }
-    int code() const { return code_; }
     // Another program holds the file locked.
     bool isBusy() const;
 

@@ -355,7 +355,7 @@ void TForm1::SetFocusOrder()
 void TForm1::ConnectHandlers()
 {
     const auto handler = [this](void (TForm1::*method)()) {
-        return [this, method] { Handle([this, method] { (this->*method)(); }); };
+        return Guarded(this, method, [this](const QString &message) { ReportError(message); });
     };
     connect(BitBtn6, &QPushButton::clicked, this, handler(&TForm1::BitBtn6Click));
     connect(N26, &QAction::triggered, this, handler(&TForm1::BitBtn6Click));

@@ -2,7 +2,6 @@
 #include "engine/stress_lookup.h"
 #include "shell/status_panels.h"
 #include "shell/tform1.h"
-#include "shell/user_messages.h"
 #include "textmode/long_lines.h"
 #include "textmode/stress_marks.h"
 #include "textmode/text_annotator.h"
@@ -20,12 +19,12 @@ constexpr int kProgressPanel = 3;
 
 void TForm1::N37Click()
 {
+    // Connected as the decline command connects; a dictionary that cannot be
+    // opened has been reported by the engine, a missing one stays silent.
     if (!DURIDOD_->Connected)
-        DURIDOD_->Connect(SelectedDatabasePath.isEmpty() ? DURIDOD_->Path : SelectedDatabasePath);
-    if (!DURIDOD_->Connected) {
-        messages_.ShowMessage(kConnectionErrorMessage);
+        DURIDOD_->Connect(SelectedDatabasePath);
+    if (!DURIDOD_->Connected)
         return;
-    }
     QByteArray text = Memo2->Text().toUtf8();
     QBuffer in(&text);
     QByteArray marked;
