@@ -4,7 +4,6 @@
 #include "lexeme_split.h"
 #include "stress_corrections.h"
 
-
 namespace tornelis::formsdb {
 
 BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, const ProgressReporter &progress)
