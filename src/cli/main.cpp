@@ -205,9 +205,7 @@ int main(int argc, char *argv[])
     try {
         code = command == QLatin1String("decline") ? Decline(options, arguments) : Annotate(options, arguments);
     } catch (const DatabaseError &error) {
-        const QString what = error.isBusy() ? QStringLiteral("словарь занят другой программой")
-                                            : QStringLiteral("словарь повреждён");
-        return Fail(kDictionary, QStringLiteral("%1: %2: %3").arg(options.database, what, error.message()));
+        return Fail(kDictionary, error.message());  // names the file and what is wrong with it
     }
     if (code == kInputOutput)
         return code;  // already said

@@ -6,6 +6,7 @@ DeclineOutcome RunDeclineCommand(DURIDOD &engine, const DeclineRequest &request)
 {
     if (!engine.Connected)
         engine.Connect(request.fallbackDatabasePath);
+    engine.StartCommand();
     DeclineOutcome outcome;
     outcome.word = request.restoreYo ? engine.RestoreYo(request.word) : request.word;
     outcome.lemmaCaptions = engine.FindLemmas(outcome.word);

@@ -1,5 +1,6 @@
 #include "engine/duridod.h"
 
+#include "engine/dictionary_error.h"
 #include "engine/part_of_speech.h"
 
 #include <QFileInfo>
@@ -38,6 +39,7 @@ void DURIDOD::Connect(const QString &path)
 {
     database_.close();
     Connected = false;
+    statementFailed_ = false;
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     Path = path;
@@ -54,48 +56,73 @@ void DURIDOD::Connect(const QString &path)
     }
 }
 
+void DURIDOD::StartCommand()
+{
+    if (statementFailed_ && Connected)
+        Connect(Path);
+    database_.renewBudget();
+}
+
+template <typename Work>
+auto DURIDOD::Checked(Work work) -> decltype(work())
+{
+    try {
+        return OnDictionary(Path, work);
+    } catch (const DatabaseError &) {
+        statementFailed_ = true;
+        throw;
+    }
+}
+
 QString DURIDOD::RestoreYo(const QString &word)
 {
     if (!Connected)
         return word;
-    SqliteStatement statement(database_, kYoLookup);
-    statement.bindText(":STR", word);
-    return statement.step() ? statement.columnText(0) : word;
+    return Checked([&] {
+        SqliteStatement statement(database_, kYoLookup);
+        statement.bindText(":STR", word);
+        // A row without its ё spelling restores nothing.
+        const QString restored = statement.step() ? statement.columnText(0) : QString();
+        return restored.isEmpty() ? word : restored;
+    });
 }
 
 QStringList DURIDOD::FindLemmas(const QString &word)
 {
     LemmaIds.clear();
-    QStringList captions;
     if (!Connected)
+        return {};
+    return Checked([&] {
+        {
+            SqliteStatement search(database_, kLemmaSearch);
+            search.bindText(":WORD", word.toLower());
+            while (search.step()) {
+                LemmaIds.append(search.columnText(0));
+                if (LemmaIds.size() > kMostLemmaTabs)
+                    throw DatabaseError(QStringLiteral("more lemmas than any word has"));
+            }
+        }
+        QStringList captions;
+        if (LemmaIds.isEmpty()) {
+            ++NotFoundCount;
+            return captions;
+        }
+        // A lemma id without its own row gets no tab; it is dropped from
+        // LemmaIds too, so that tab i always stands for entry i.
+        QStringList shownIds;
+        for (const QString &id : std::as_const(LemmaIds)) {
+            SqliteStatement row(database_, kLemmaRow);
+            row.bindText(":ID", id);
+            if (!row.step())
+                continue;
+            captions.append(row.columnText(0) + QStringLiteral(" (") +
+                            PartOfSpeechLabel(row.columnText(1)) + QLatin1Char(')'));
+            shownIds.append(id);
+        }
+        LemmaIds = shownIds;
+        ++FoundCount;
         return captions;
-
-    {
-        SqliteStatement search(database_, kLemmaSearch);
-        search.bindText(":WORD", word.toLower());
-        while (search.step())
-            LemmaIds.append(search.columnText(0));
-    }
-    if (LemmaIds.isEmpty()) {
-        ++NotFoundCount;
-        return captions;
-    }
-
-    // A lemma id without its own row gets no tab; it is dropped from
-    // LemmaIds too, so that tab i always stands for entry i.
-    QStringList shownIds;
-    for (const QString &id : std::as_const(LemmaIds)) {
-        SqliteStatement row(database_, kLemmaRow);
-        row.bindText(":ID", id);
-        if (!row.step())
-            continue;
-        captions.append(row.columnText(0) + QStringLiteral(" (") +
-                        PartOfSpeechLabel(row.columnText(1)) + QLatin1Char(')'));
-        shownIds.append(id);
-    }
-    LemmaIds = shownIds;
-    ++FoundCount;
-    return captions;
+    });
 }
 
 ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options)
@@ -104,17 +131,19 @@ ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options
     if (selectedTab < 0 || selectedTab >= LemmaIds.size() || !Connected)
         return tables;
 
-    SqliteStatement forms(database_, kLexemeForms);
-    forms.bindText(":ID", LemmaIds.at(selectedTab));
-    while (forms.step()) {
-        const QString tags = forms.columnText(1);
-        if (!tables.page) {
-            tables.page = PartOfSpeechLabel(tags) == VerbLabel() ? ParadigmPage::Conjugation
-                                                                 : ParadigmPage::Declension;
+    return Checked([&] {
+        SqliteStatement forms(database_, kLexemeForms);
+        forms.bindText(":ID", LemmaIds.at(selectedTab));
+        while (forms.step()) {
+            const QString tags = forms.columnText(1);
+            if (!tables.page) {
+                tables.page = PartOfSpeechLabel(tags) == VerbLabel() ? ParadigmPage::Conjugation
+                                                                     : ParadigmPage::Declension;
+            }
+            PlaceRow(tables, RenderCell(forms.columnText(0), forms.columnInt(2), options), tags);
         }
-        PlaceRow(tables, RenderCell(forms.columnText(0), forms.columnInt(2), options), tags);
-    }
-    return tables;
+        return tables;
+    });
 }
 
 }  // namespace tornelis

@@ -50,6 +50,12 @@ public:
     // database is reported.
     void Connect(const QString &path);
 
+    // Starts a command (a lookup with its tables, or the tables of another
+    // tab): its statements share one budget of work. After a command whose
+    // statement failed, the engine first connects to its file afresh, so
+    // that a dictionary put right while the program runs is read again.
+    void StartCommand();
+
     // word written with "ё" where the dictionary restores it, else word.
     QString RestoreYo(const QString &word);
 
@@ -61,8 +67,16 @@ public:
     ParadigmTables FillTables(int selectedTab, const RenderOptions &options);
 
 private:
+    template <typename Work>
+    auto Checked(Work work) -> decltype(work());
+
     ConnectionErrorReporter *reporter_;
     SqliteDatabase database_;
+    bool statementFailed_ = false;
 };
+
+// No word of the real dictionary belongs to more than a few dozen lemmas; a
+// lookup that finds more reads a damaged dictionary.
+constexpr qsizetype kMostLemmaTabs = 500;
 
 }  // namespace tornelis

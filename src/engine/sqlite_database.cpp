@@ -22,16 +22,22 @@ QByteArray ImmutableUri(const QString &path)
 }
 
 // A statement of a damaged dictionary could run without end (a recursive
-// view): each statement of a read-only connection may do this much work,
-// counted in thousands of SQLite's virtual machine steps. A lookup in the
-// real dictionary stays far below it.
+// view): the statements of a read-only connection may do this much work
+// between two renewals of their budget (a command of the window, a word of
+// the annotator), counted in thousands of SQLite's virtual machine steps. A
+// lookup in the real dictionary stays far below it.
 constexpr int kStepsPerCount = 1000;
-constexpr int kWorkPerStatement = 20000;
+constexpr int kWorkPerBudget = 20000;
 
 int CountWork(void *work)
 {
-    return ++*static_cast<int *>(work) > kWorkPerStatement ? 1 : 0;
+    return ++*static_cast<int *>(work) > kWorkPerBudget ? 1 : 0;
 }
+
+// The longest text a read-only connection hands out or builds. The real
+// dictionary's longest form, tag and ё entry are below 200 bytes; a damaged
+// one could build strings of hundreds of megabytes in a view.
+constexpr int kLongestValue = 100000;
 
 }  // namespace
 
@@ -62,6 +68,7 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
     if (readOnly) {
         work_ = std::make_unique<int>(0);
         sqlite3_progress_handler(handle_, kStepsPerCount, CountWork, work_.get());
+        sqlite3_limit(handle_, SQLITE_LIMIT_LENGTH, kLongestValue);
     }
 }
 
@@ -92,6 +99,12 @@ void SqliteDatabase::close()
     work_.reset();
 }
 
+void SqliteDatabase::renewBudget()
+{
+    if (work_)
+        *work_ = 0;
+}
+
 void SqliteDatabase::exec(const QString &sql)
 {
     char *error = nullptr;
@@ -109,8 +122,6 @@ SqliteStatement::SqliteStatement(const SqliteDatabase &database, const QString &
     if (!database_)
         throw DatabaseError(QStringLiteral("the database is not open"));
     check(sqlite3_prepare16_v2(database_, sql.utf16(), -1, &statement_, nullptr));
-    if (work_)
-        *work_ = 0;
 }
 
 SqliteStatement::~SqliteStatement()
@@ -126,7 +137,7 @@ void SqliteStatement::check(int code) const
 
 void SqliteStatement::fail(int code) const
 {
-    if (code == SQLITE_INTERRUPT && work_ && *work_ > kWorkPerStatement)
+    if (code == SQLITE_INTERRUPT && work_ && *work_ > kWorkPerBudget)
         throw DatabaseError(QStringLiteral("the dictionary is damaged: a lookup did not come to an end"), SQLITE_CORRUPT);
     throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(database_)), code & 0xFF);
 }

@@ -16,6 +16,7 @@ class DatabaseError : public std::runtime_error {
 public:
     explicit DatabaseError(const QString &message, int code = 1);
     QString message() const { return QString::fromUtf8(what()); }
+    int code() const { return code_; }
     // Another program holds the file locked.
     bool isBusy() const;
 
@@ -41,9 +42,12 @@ public:
     void close();
     void exec(const QString &sql);  // throws DatabaseError
     sqlite3 *handle() const { return handle_; }
-    // The work the running statement of a read-only connection has done, in
-    // thousands of SQLite's steps; null for a connection without a bound.
+    // The work done since the budget was last renewed by a read-only
+    // connection's statements, in thousands of SQLite's steps; null for a
+    // connection without a bound.
     int *work() const { return work_.get(); }
+    // Gives the statements that follow a whole budget of work again.
+    void renewBudget();
 
 private:
     sqlite3 *handle_ = nullptr;
@@ -65,6 +69,7 @@ public:
 
     // Steps to the next row; false when the rows are used up.
     bool step();
+    // Makes the statement ready to run again, with a whole budget of work.
     void reset();
 
     QString columnText(int column) const;

@@ -1,5 +1,7 @@
 #include "engine/stress_lookup.h"
 
+#include "engine/dictionary_error.h"
+
 namespace tornelis {
 namespace {
 
@@ -8,10 +10,13 @@ constexpr qsizetype kRememberedWords = 1 << 18;
 }  // namespace
 
 StressLookup::StressLookup(const QString &path)
-    : database_(path, SqliteDatabase::Mode::ReadOnly)
-    , accents_(std::make_unique<SqliteStatement>(database_, QStringLiteral("select accent from forms_view where word = ?")))
-    , yo_(std::make_unique<SqliteStatement>(database_, QStringLiteral("select str_yo from yo where str = ?")))
+    : path_(path)
 {
+    OnDictionary(path_, [&] {
+        database_ = SqliteDatabase(path, SqliteDatabase::Mode::ReadOnly);
+        accents_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select accent from forms_view where word = ?"));
+        yo_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select str_yo from yo where str = ?"));
+    });
 }
 
 StressLookup::~StressLookup() = default;
@@ -20,18 +25,20 @@ std::optional<int> StressLookup::AgreedAccent(const QString &lowerCaseForm)
 {
     if (const auto found = remembered_.constFind(lowerCaseForm); found != remembered_.cend())
         return *found;
-    accents_->reset();
-    accents_->bindText(1, lowerCaseForm);
-    std::optional<int> agreed;
-    bool disagree = false;
-    while (accents_->step()) {
-        // A reading of unknown stress (0) counts too: it may be the other stress (замок).
-        const int accent = std::max(0, accents_->columnInt(0));
-        if (agreed && *agreed != accent)
-            disagree = true;
-        agreed = accent;
-    }
-    const std::optional<int> result = disagree ? std::nullopt : agreed;
+    const std::optional<int> result = OnDictionary(path_, [&]() -> std::optional<int> {
+        accents_->reset();
+        accents_->bindText(1, lowerCaseForm);
+        std::optional<int> agreed;
+        bool disagree = false;
+        while (accents_->step()) {
+            // A reading of unknown stress (0) counts too: it may be the other stress (замок).
+            const int accent = std::max(0, accents_->columnInt(0));
+            if (agreed && *agreed != accent)
+                disagree = true;
+            agreed = accent;
+        }
+        return disagree ? std::nullopt : agreed;
+    });
     if (remembered_.size() >= kRememberedWords)
         remembered_.clear();
     remembered_.insert(lowerCaseForm, result);
@@ -40,11 +47,13 @@ std::optional<int> StressLookup::AgreedAccent(const QString &lowerCaseForm)
 
 std::optional<QString> StressLookup::RestoredYo(const QString &form)
 {
-    yo_->reset();
-    yo_->bindText(1, form);
-    if (!yo_->step())
-        return std::nullopt;
-    return yo_->columnText(0);
+    return OnDictionary(path_, [&]() -> std::optional<QString> {
+        yo_->reset();
+        yo_->bindText(1, form);
+        // A row without its ё spelling restores nothing.
+        const QString restored = yo_->step() ? yo_->columnText(0) : QString();
+        return restored.isEmpty() ? std::nullopt : std::optional<QString>(restored);
+    });
 }
 
 }  // namespace tornelis

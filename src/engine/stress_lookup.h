@@ -15,7 +15,8 @@ namespace tornelis {
 // answers for the words it met, since a text repeats its words.
 class StressLookup {
 public:
-    // Opens forms.db read-only; throws DatabaseError when it is no dictionary.
+    // Opens forms.db read-only. Throws DatabaseError, with the message for
+    // the user, when it is no dictionary or a later statement fails.
     explicit StressLookup(const QString &path);
     ~StressLookup();
 
@@ -28,6 +29,7 @@ public:
     std::optional<QString> RestoredYo(const QString &form);
 
 private:
+    QString path_;
     SqliteDatabase database_;
     std::unique_ptr<SqliteStatement> accents_;
     std::unique_ptr<SqliteStatement> yo_;

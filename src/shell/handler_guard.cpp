@@ -3,6 +3,7 @@
 #include "shell/tornelis_application.h"
 
 #include <exception>
+#include <new>
 
 namespace tornelis {
 
@@ -10,6 +11,8 @@ void RunHandler(const std::function<void()> &handler, const ErrorReport &report)
 {
     try {
         handler();
+    } catch (const std::bad_alloc &) {
+        report(kOutOfMemoryMessage);
     } catch (const std::exception &error) {
         report(QString::fromUtf8(error.what()));
     } catch (...) {

@@ -6,6 +6,9 @@
 
 namespace tornelis {
 
+// What the user reads when a command ran out of memory.
+inline const QString kOutOfMemoryMessage = QStringLiteral("Не хватает памяти: команда не выполнена");
+
 using ErrorReport = std::function<void(const QString &message)>;
 
 // Runs an event handler and turns an exception that leaves it into report

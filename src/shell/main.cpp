@@ -1,5 +1,6 @@
 // Tornelis: the program start.
 #include "shell/document_opener.h"
+#include "shell/handler_guard.h"
 #include "shell/lavender_style.h"
 #include "shell/platform/posix_single_instance.h"
 #include "shell/text_file_dialogs.h"
@@ -9,7 +10,6 @@
 
 #include <QIcon>
 
-#include <exception>
 #include <memory>
 
 using namespace tornelis;
@@ -44,14 +44,13 @@ int main(int argc, char *argv[])
     DesktopOpener opener;
 
     std::unique_ptr<TForm1> form;
-    try {
+    // An error during the start ends the program after its report.
+    RunHandler([&] {
         form = std::make_unique<TForm1>(QCoreApplication::applicationDirPath(),
                                         WindowServices{messages, fileDialogs, singleInstance, opener, arguments});
-    } catch (const std::exception &error) {
-        // An error during the start ends the program after its report.
-        application.ReportError(QString::fromUtf8(error.what()));
+    }, [&application](const QString &message) { application.ReportError(message); });
+    if (!form)
         return 1;
-    }
     if (form->IsSecondInstance())
         return 0;  // the command line went to the running instance; FormDestroy still runs
     messages.setParent(form.get());

@@ -59,6 +59,7 @@ void TForm1::ComboBox1KeyPress(QChar key)
 
 void TForm1::TabControl1Change()
 {
+    DURIDOD_->StartCommand();
     ShowTables(DURIDOD_->FillTables(TabControl1->currentIndex(), CurrentRenderOptions()));
 }
 

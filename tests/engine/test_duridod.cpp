@@ -1,5 +1,6 @@
 #include "engine/decline_command.h"
 #include "engine/duridod.h"
+#include "support/files.h"
 #include "support/test_database.h"
 
 #include <QTemporaryDir>
@@ -71,6 +72,10 @@ private slots:
     void connectionFailures();
     void statementFailureThrowsAndNextCommandStartsClean();
     void endlessViewIsReportedAsDamaged();
+    void craftedDictionaryEndsTheCommandAsDamaged_data();
+    void craftedDictionaryEndsTheCommandAsDamaged();
+    void yoRowWithoutItsSpellingLeavesTheWord();
+    void dictionaryPutRightIsReadAgain();
 
 private:
     QString writeDictionary(const QString &name = QStringLiteral("forms.db"));
@@ -340,7 +345,7 @@ void TestDuridod::statementFailureThrowsAndNextCommandStartsClean()
         engine.FindLemmas(QStringLiteral("стол"));
         QFAIL("a lookup without forms_view must fail");
     } catch (const DatabaseError &error) {
-        QVERIFY2(error.message().contains(QLatin1String("forms_view")), qPrintable(error.message()));
+        QCOMPARE(error.message(), QStringLiteral("Словарь «%1» повреждён: его нельзя прочитать").arg(path));
     }
     QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("елка"));
 
@@ -367,10 +372,76 @@ void TestDuridod::endlessViewIsReportedAsDamaged()
         engine.FindLemmas(QStringLiteral("стол"));
         QFAIL("an endless lookup must stop");
     } catch (const DatabaseError &error) {
-        QVERIFY2(error.message().contains(QLatin1String("damaged")), qPrintable(error.message()));
+        QVERIFY2(error.message().startsWith(QStringLiteral("Словарь «%1» повреждён").arg(path)), qPrintable(error.message()));
         QVERIFY(!error.isBusy());
     }
     QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("елка"));
+}
+
+// Small files that would make one command take minutes or gigabytes: the
+// command ends with the damaged-dictionary error instead, quickly.
+void TestDuridod::craftedDictionaryEndsTheCommandAsDamaged_data()
+{
+    QTest::addColumn<QString>("view");
+    // More lemmas for one word than any real word has.
+    QTest::newRow("thousands of lemmas")
+        << "with recursive r(n) as (select 1 union all select n + 1 from r where n < 5000)"
+           " select n as id, 'стол' as word, 'NOUN' as prop, 0 as accent, n as initform_id from r";
+    // Each statement within its bounds, the lookup of 400 lemmas far beyond them.
+    QTest::newRow("costly rows of many lemmas")
+        << "with recursive r(n) as (select 1 union all select n + 1 from r where n < 400),"
+           " big(m) as (select 1 union all select m + 1 from big where m < 100000)"
+           " select '' || n as id, 'стол' || substr((select count(*) from big), 1, 0) as word, 'NOUN' as prop,"
+           " 0 as accent, '' || n as initform_id from r";
+    // A tag string of 400 MB built from a few bytes.
+    QTest::newRow("huge value")
+        << "select 1 as id, 'стол' as word, printf('%.*c', 400000000, 'N') as prop, 0 as accent, 1 as initform_id";
+}
+
+void TestDuridod::craftedDictionaryEndsTheCommandAsDamaged()
+{
+    QFETCH(QString, view);
+    const QString path = dir_.filePath(QStringLiteral("crafted.db"));
+    QFile::remove(path);
+    WriteTestDatabase(path, Dictionary(), {}, {false, true});
+    SqliteDatabase(path, SqliteDatabase::Mode::Create).exec(QStringLiteral("create view forms_view as ") + view);
+    DURIDOD engine;
+    engine.Connect(path);
+    QVERIFY(engine.Connected);
+    try {
+        RunDeclineCommand(engine, {QStringLiteral("стол"), QString(), false, kPlain});
+        QFAIL("the command must end as damaged");
+    } catch (const DatabaseError &error) {
+        QVERIFY2(error.message().startsWith(QStringLiteral("Словарь «%1» повреждён").arg(path)), qPrintable(error.message()));
+    }
+}
+
+void TestDuridod::yoRowWithoutItsSpellingLeavesTheWord()
+{
+    const QString path = dir_.filePath(QStringLiteral("nullyo.db"));
+    WriteTestDatabase(path, Dictionary(), {}, {true, false});
+    SqliteDatabase(path, SqliteDatabase::Mode::Create)
+        .exec(QStringLiteral("create table yo(str text, str_yo text); insert into yo values('елка', null), ('еж', '')"));
+    DURIDOD engine;
+    engine.Connect(path);
+    QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("елка"));
+    QCOMPARE(engine.RestoreYo(QStringLiteral("еж")), QStringLiteral("еж"));
+}
+
+// A dictionary overwritten in place while the program runs, then put right:
+// the command after the failure connects afresh and finds the words again.
+void TestDuridod::dictionaryPutRightIsReadAgain()
+{
+    const QString path = writeDictionary();
+    const QByteArray good = ReadBytes(path);
+    DURIDOD engine;
+    engine.Connect(path);
+    // Connecting has read the schema only: the lookup reads the other pages.
+    QVERIFY(WriteBytes(path, good.left(4096) + QByteArray(good.size() - 4096, 'x')));
+    const DeclineRequest request{QStringLiteral("стол"), QString(), false, kPlain};
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, RunDeclineCommand(engine, request));
+    QVERIFY(WriteBytes(path, good));
+    QCOMPARE(RunDeclineCommand(engine, request).lemmaCaptions, QStringList{"стол (существительное)"});
 }
 
 QTEST_APPLESS_MAIN(TestDuridod)
