@@ -69,7 +69,8 @@ void BM_EnterToFilledTables(benchmark::State &state)
 {
     TForm1 form(ProgramDirectory(), Services());
     form.show();
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form))
+        state.SkipWithError("the window was not shown");
     const QStringList words = CommonWords();
     qsizetype i = 0;
     for (auto _ : state) {

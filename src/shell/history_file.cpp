@@ -1,15 +1,21 @@
 #include "shell/history_file.h"
 
+#include "export/save_file.h"
 #include "textmode/read_text_file.h"
 #include "textmode/text_navigation.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tornelis {
 namespace {
 
 constexpr qsizetype kWrittenEntries = 100;
+
+// A real list holds a few hundred words; a history file of gigabytes must
+// neither take minutes nor exhaust memory at the start. What lies beyond is
+// read as if the file ended there (a line cut at the limit is dropped).
+constexpr qint64 kReadBytes = 16 * 1024 * 1024;
+constexpr qsizetype kReadEntries = 10000;
 
 }  // namespace
 
@@ -18,19 +24,25 @@ HistoryRead ReadHistory(const QString &path)
     HistoryRead read;
     if (!QFileInfo(path).isFile())
         return read;  // a folder of that name is no history either
-    const ReadBytes file = ReadWholeFile(path);
+    const FilePrefix file = ReadFilePrefix(path, kReadBytes);
     read.error = file.error;
-    read.history = ParseHistory(file.bytes);
+    read.history = ParseHistory(file.bytes, file.whole);
     return read;
 }
 
-History ParseHistory(const QByteArray &bytes)
+History ParseHistory(const QByteArray &bytes, bool whole)
 {
     History history;
     history.encoding = DetectByteOrderMark(bytes);
-    for (const QString &line : WithLineFeeds(DecodeText(bytes, history.encoding)).split(QLatin1Char('\n'))) {
-        if (!line.isEmpty())
-            history.entries.append(line);
+    QString text = WithLineFeeds(DecodeText(bytes, history.encoding));
+    if (!whole)
+        text.truncate(text.lastIndexOf(QLatin1Char('\n')) + 1);
+    for (qsizetype start = 0; start < text.size() && history.entries.size() < kReadEntries;) {
+        const qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype lineEnd = end < 0 ? text.size() : end;
+        if (lineEnd > start)
+            history.entries.append(text.sliced(start, lineEnd - start));
+        start = lineEnd + 1;
     }
     return history;
 }
@@ -44,9 +56,9 @@ QString WriteHistory(const QString &path, const History &history)
     }
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     const QByteArray bytes = EncodeText(text, history.encoding);
-    QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, file.errorString());
+    const SaveFailure failure = SaveWholeFile(fullPath, bytes);
+    if (failure.failed())
+        return QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, failure.reason);
     return {};
 }
 

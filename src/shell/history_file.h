@@ -20,11 +20,14 @@ struct HistoryRead {
 
 // Reads the history file: a byte-order mark selects UTF-8 or UTF-16, else
 // Windows-1251; lines end at CR LF, CR or LF. A missing file (or a folder of
-// that name) is an empty history.
+// that name, or anything else that is no regular file) is an empty history.
+// At most the first 10,000 non-empty lines of the first 16 MiB are read.
 HistoryRead ReadHistory(const QString &path);
 
-// The history held by the bytes of a history file.
-History ParseHistory(const QByteArray &bytes);
+// The history held by the bytes of a history file (its first 10,000
+// entries); whole is false for the start of a longer file, whose last line
+// may be cut and is dropped.
+History ParseHistory(const QByteArray &bytes, bool whole = true);
 
 // Writes the first 100 non-empty entries, each followed by CR LF, in the
 // history's encoding with its mark, through a temporary file so that a failed

@@ -7,6 +7,13 @@ namespace {
 
 constexpr qsizetype kPieceLength = 512 * 1024;
 
+// Would a cut before at split a surrogate pair? A lone surrogate is no pair
+// and may be cut anywhere.
+bool IsInsidePair(const QString &text, qsizetype at)
+{
+    return at > 0 && at < text.size() && text.at(at).isLowSurrogate() && text.at(at - 1).isHighSurrogate();
+}
+
 }  // namespace
 
 ShownText CutLongLines(const QString &lineFeedText, qsizetype longest)
@@ -17,7 +24,7 @@ ShownText CutLongLines(const QString &lineFeedText, qsizetype longest)
     for (qsizetype at = 0; at < lineFeedText.size(); ++at) {
         if (lineFeedText.at(at) == u'\n') {
             lineStart = at + 1;
-        } else if (at - lineStart >= longest && !lineFeedText.at(at).isLowSurrogate()) {
+        } else if (at - lineStart >= longest && !IsInsidePair(lineFeedText, at)) {
             shown.text += QStringView(lineFeedText).sliced(copied, at - copied);
             shown.text += u'\n';
             shown.softBreaks.append(at);
@@ -77,7 +84,7 @@ qsizetype TextPieceEnd(const QString &text, qsizetype from)
     if (lineEnd >= from)
         return lineEnd + 1;
     const qsizetype end = from + kPieceLength;
-    return text.at(end - 1).isHighSurrogate() ? end - 1 : end;
+    return IsInsidePair(text, end) ? end - 1 : end;
 }
 
 }  // namespace tornelis

@@ -5,20 +5,41 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace tornelis {
+
+FilePrefix ReadFilePrefix(const QString &path, qint64 limit)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QFileInfo info(fullPath);
+    FilePrefix read;
+    if (info.exists() && !info.isFile()) {
+        const QString reason = info.isDir() ? QStringLiteral("It is a directory") : QStringLiteral("It is not a regular file");
+        read.error = QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason);
+        return read;
+    }
+    QFile file(fullPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.error = QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, file.errorString());
+        return read;
+    }
+    constexpr qint64 kChunk = 1 << 20;
+    while (read.bytes.size() < limit) {
+        const QByteArray chunk = file.read(std::min(kChunk, limit - read.bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        read.bytes += chunk;
+    }
+    read.whole = file.atEnd();
+    if (file.error() != QFileDevice::NoError)
+        return {{{}, QStringLiteral("Cannot read file \"%1\". %2").arg(fullPath, file.errorString())}, true};
+    return read;
+}
 
 ReadBytes ReadWholeFile(const QString &path)
 {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    QFile file(fullPath);
-    if (QFileInfo(fullPath).isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = QFileInfo(fullPath).isDir() ? QStringLiteral("It is a directory") : file.errorString();
-        return {{}, QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason)};
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, QStringLiteral("Cannot read file \"%1\". %2").arg(fullPath, file.errorString())};
-    return {bytes, {}};
+    return ReadFilePrefix(path, std::numeric_limits<qint64>::max());
 }
 
 ReadText ReadTextFile(const QString &path, TextEncoding encoding)

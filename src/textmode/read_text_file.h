@@ -16,7 +16,15 @@ struct ReadBytes {
     QString error;  // "Cannot open file "<path>". <reason>" (or "Cannot read"), or empty
 };
 
-// The whole content of a file, or the error to report with its full path.
+// The first limit bytes of the file at path, or the error to report with its
+// full path. Only a regular file (links followed) is read: a FIFO would block
+// and a device might never end. whole is false when the file holds more.
+struct FilePrefix : ReadBytes {
+    bool whole = true;
+};
+FilePrefix ReadFilePrefix(const QString &path, qint64 limit);
+
+// The whole content of a regular file, or the error to report with its full path.
 ReadBytes ReadWholeFile(const QString &path);
 
 // Reads a whole file in the chosen encoding (its byte-order mark skipped).

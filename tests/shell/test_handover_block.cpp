@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +39,9 @@ private slots:
     void foreignBlockFoundAtStartIsNeverAdopted();
     void writerRefusesABlockThatIsNotPrivate();
     void shrinkingBlockNeverCrashesTheReader();
+    void folderOfAnotherUserIsNeverUsed_data();
+    void folderOfAnotherUserIsNeverUsed();
+    void lockFileOfAnotherUserIsNoRunningInstance();
 
 private:
     QString blockPath() const { return dir_->filePath(kBlock); }
@@ -165,6 +170,72 @@ void TestHandOverBlock::shrinkingBlockNeverCrashesTheReader()
     shrinker.join();
     ::close(fd);
     QVERIFY(whole);
+}
+
+// Without a runtime folder of their own (su, cron) a user's instances must
+// not meet in a folder that someone else owns or may write: there a planted
+// FIFO would hang every second start, a held lock end every start at once.
+void TestHandOverBlock::folderOfAnotherUserIsNeverUsed_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("a FIFO in the block's place") << "fifo";
+    QTest::newRow("another user's lock, held") << "lock";
+}
+
+void TestHandOverBlock::folderOfAnotherUserIsNeverUsed()
+{
+    QFETCH(QString, planted);
+    if (getuid() != 0)
+        QSKIP("a folder of another user needs root");
+    // No XDG_RUNTIME_DIR: Qt falls back to runtime-<user> in the temp
+    // folder, which another user has made first.
+    const QString temp = dir_->filePath(QStringLiteral("tmp"));
+    const QString shared = QDir(temp).filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(getpwuid(getuid())->pw_name));
+    QVERIFY(QDir().mkpath(shared));
+    const QByteArray sharedName = QFile::encodeName(shared);
+    QCOMPARE(chmod(sharedName.constData(), 0777), 0);
+    QCOMPARE(chown(sharedName.constData(), 65534, 65534), 0);
+    const QByteArray fifo = QFile::encodeName(QDir(shared).filePath(kBlock));
+    const QByteArray lock = QFile::encodeName(QDir(shared).filePath(QStringLiteral("QUILLON_DURIDOD.lock")));
+    int held = -1;
+    if (planted == QLatin1String("fifo")) {
+        QCOMPARE(mkfifo(fifo.constData(), 0666), 0);
+    } else {
+        held = ::open(lock.constData(), O_RDWR | O_CREAT, 0666);
+        QVERIFY(held >= 0 && fchown(held, 65534, 65534) == 0 && flock(held, LOCK_EX) == 0);
+    }
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir_->filePath(QStringLiteral("cache"))));
+
+    PosixSingleInstance first;
+    QVERIFY(first.BecomeFirstInstance());
+    PosixSingleInstance second;
+    QVERIFY(!second.BecomeFirstInstance());
+    QVERIFY(second.WriteHandOver(Text(QStringLiteral("кот дом"))));
+    QCOMPARE(HandOverText(first.TakeHandOver().value()), QStringLiteral("кот дом"));
+    // The user's own folder is private; nothing was put into the shared one.
+    const QFileInfo own(dir_->filePath(QStringLiteral("cache/tornelis-runtime")));
+    QVERIFY(own.isDir());
+    QCOMPARE(int(own.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
+                                      QFileDevice::WriteOther)), 0);
+    QCOMPARE(QDir(shared).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 1);
+    if (held >= 0)
+        ::close(held);
+    qunsetenv("TMPDIR");
+    qunsetenv("XDG_CACHE_HOME");
+}
+
+void TestHandOverBlock::lockFileOfAnotherUserIsNoRunningInstance()
+{
+    if (getuid() != 0)
+        QSKIP("a file of another user needs root");
+    const QByteArray lock = QFile::encodeName(dir_->filePath(QStringLiteral("QUILLON_DURIDOD.lock")));
+    const int held = ::open(lock.constData(), O_RDWR | O_CREAT, 0600);
+    QVERIFY(held >= 0 && fchown(held, 65534, 65534) == 0 && flock(held, LOCK_EX) == 0);
+    PosixSingleInstance first(dir_->path());
+    QVERIFY(first.BecomeFirstInstance());
+    ::close(held);
 }
 
 QTEST_APPLESS_MAIN(TestHandOverBlock)

@@ -1,5 +1,7 @@
+#include "export/text_file.h"
 #include "shell/history_file.h"
 #include "shell/platform/profile_file.h"
+#include "shell/platform/program_path.h"
 #include "shell/platform/settings_folder.h"
 #include "shell/platform/single_instance.h"
 
@@ -8,9 +10,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/files.h"
+#include "support/full_disk.h"
+
 using namespace tornelis;
+using namespace tornelis::test;
 
 using Number = std::optional<qint64>;
 Q_DECLARE_METATYPE(Number)
@@ -28,6 +35,12 @@ private slots:
     void historyReadsEncodingsAndLineEnds();
     void historyWritesFirstHundredInItsEncoding();
     void historyWriteFailureKeepsTheOldFile();
+    void everyWriterKeepsTheOldFileOnAFullDisk_data();
+    void everyWriterKeepsTheOldFileOnAFullDisk();
+    void onlyRegularFilesOfBoundedSizeAreRead_data();
+    void onlyRegularFilesOfBoundedSizeAreRead();
+    void hugeHistoryReadsItsFirstLinesQuickly();
+    void unwritableRegistryStandInIsNoError();
     void handOverText();
     void settingsFolderOfPortableAndInstalledCopies();
 };
@@ -156,6 +169,110 @@ void TestSettingsHistory::historyWriteFailureKeepsTheOldFile()
     const HistoryRead read = ReadHistory(blocked);
     QCOMPARE(read.error, QString());
     QCOMPARE(read.history.entries, QStringList());
+}
+
+// What each writer of a user's file leaves when the disk is full: the old
+// file, byte for byte, and a failure reported.
+void TestSettingsHistory::everyWriterKeepsTheOldFileOnAFullDisk_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::newRow("Сохранить") << "save";
+    QTest::newRow("Tornelis.ini") << "settings";
+    QTest::newRow("Tornelis.history") << "history";
+    QTest::newRow("the registry stand-in") << "program path";
+}
+
+void TestSettingsHistory::everyWriterKeepsTheOldFileOnAFullDisk()
+{
+    QFETCH(QString, writer);
+    FullDisk disk;
+    if (!disk.available())
+        QSKIP("mounting a small file system needs root");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(disk.path()));
+    const QString path = writer == QLatin1String("program path") ? ProgramPathFile() : disk.filePath(QStringLiteral("file"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    const QByteArray old = QByteArray("[VIEW]\r\nAlwaysOnTop=0\r\nкот\r\n").repeated(4);
+    QVERIFY(WriteBytes(path, old));
+    disk.fill();
+
+    if (writer == QLatin1String("save")) {
+        const QString error = WriteTextFile({path, TextEncoding::Utf8}, QStringLiteral("стол\tстола\r\n"));
+        QVERIFY2(error.startsWith(QStringLiteral("Cannot write file \"%1\". ").arg(path)), qPrintable(error));
+    } else if (writer == QLatin1String("settings")) {
+        QVERIFY(!WriteProfileFile(path, QStringLiteral("VIEW"), QStringLiteral("AlwaysOnTop"), QStringLiteral("1")));
+    } else if (writer == QLatin1String("history")) {
+        const QString error = WriteHistory(path, {{QStringLiteral("дом"), QStringLiteral("кот")}, TextEncoding::Utf8});
+        QVERIFY2(error.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)), qPrintable(error));
+    } else {
+        QVERIFY(PublishProgramPath(QStringLiteral("/opt/другая папка")));
+    }
+    QCOMPARE(ReadBytes(path), old);
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+}
+
+// A settings file, a history or the registry stand-in that is a FIFO, a
+// device or a huge file: nothing hangs, nothing exhausts memory.
+void TestSettingsHistory::onlyRegularFilesOfBoundedSizeAreRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to /dev/zero") << "device";
+    QTest::newRow("2 MiB of settings") << "huge";
+}
+
+void TestSettingsHistory::onlyRegularFilesOfBoundedSizeAreRead()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tornelis.ini"));
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == QLatin1String("device"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    else
+        QVERIFY(WriteBytes(path, "[VIEW]\nAlwaysOnTop=1\n" + QByteArray(2 * 1024 * 1024, ';')));
+
+    QCOMPARE(ReadProfileFile(path, QStringLiteral("VIEW"), QStringLiteral("AlwaysOnTop")), std::nullopt);
+    // What could not be read is not replaced: /dev/zero stays a device.
+    QVERIFY(!WriteProfileFile(path, QStringLiteral("VIEW"), QStringLiteral("AlwaysOnTop"), QStringLiteral("1")));
+    QCOMPARE(QFileInfo(path).isFile(), kind == QLatin1String("huge"));
+    if (kind != QLatin1String("huge")) {
+        QCOMPARE(ReadHistory(path).history.entries, QStringList());
+        QVERIFY(!WriteHistory(path, {{QStringLiteral("дом")}, TextEncoding::Utf8}).isEmpty());
+    }
+    QVERIFY(QFileInfo::exists(QStringLiteral("/dev/zero")) && !QFileInfo(QStringLiteral("/dev/zero")).isFile());
+}
+
+void TestSettingsHistory::hugeHistoryReadsItsFirstLinesQuickly()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tornelis.history"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // 20,000 words, then a line of 40 MiB.
+    for (int i = 0; i < 20000; ++i)
+        file.write(QByteArray::number(i) + "\r\n");
+    file.write(QByteArray(40 * 1024 * 1024, 'x'));
+    file.close();
+    const HistoryRead read = ReadHistory(path);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.history.entries.size(), 10000);
+    QCOMPARE(read.history.entries.last(), QStringLiteral("9999"));
+    // A long file of few lines: the line cut at the limit is dropped.
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("dom\nkot\n" + QByteArray(20 * 1024 * 1024, 'x'));
+    file.close();
+    QCOMPARE(ReadHistory(path).history.entries, (QStringList{"dom", "kot"}));
+}
+
+// Nothing reads the registry stand-in on Linux: a configuration folder that
+// cannot be written costs the start nothing.
+void TestSettingsHistory::unwritableRegistryStandInIsNoError()
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.filePath(QStringLiteral("blocked"))));
+    QVERIFY(WriteBytes(config.filePath(QStringLiteral("blocked")), "a file where the folder should be"));
+    QVERIFY(PublishProgramPath(QStringLiteral("/opt/tornelis")));
 }
 
 void TestSettingsHistory::handOverText()

@@ -1,6 +1,7 @@
 #include "encodings/text_encoding.h"
 #include "shell/string_grid.h"
 #include "support/files.h"
+#include "support/full_disk.h"
 #include "textmode/long_lines.h"
 #include "window_fixture.h"
 
@@ -43,6 +44,7 @@ private slots:
     void saveInEachEncoding_data();
     void saveInEachEncoding();
     void saveRemembersNameAndReportsFailures();
+    void saveOnAFullDiskKeepsTheOldFile();
 
 private:
     TForm1 &form() { return window_.form(); }
@@ -320,7 +322,7 @@ void TestTextModeExport::saveInEachEncoding_data()
     QTest::addColumn<TextEncoding>("encoding");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("ANSI") << TextEncoding::Ansi << QByteArray("\xF1\xF2\xEE\xEB\r\n\xF1\xF2\xEE-\xEB\xE0\r\n");
-    QTest::newRow("ASCII") << TextEncoding::Ascii << QByteArray("????\r\n???-??\r\n");
+    QTest::newRow("ASCII") << TextEncoding::Ascii << QByteArray("????\r\n??\?-??\r\n");
     QTest::newRow("Unicode") << TextEncoding::Unicode << EncodeText(QStringLiteral("стол\r\nсто-ла\r\n"), TextEncoding::Unicode);
     QTest::newRow("Big Endian Unicode") << TextEncoding::BigEndianUnicode
                                         << EncodeText(QStringLiteral("стол\r\nсто-ла\r\n"), TextEncoding::BigEndianUnicode);
@@ -363,6 +365,24 @@ void TestTextModeExport::saveRemembersNameAndReportsFailures()
     QCOMPARE(window_.fileDialogs.savePresets.at(1).encoding, TextEncoding::Utf8);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     QCOMPARE(window_.messages.errors.size(), 1);
+}
+
+void TestTextModeExport::saveOnAFullDiskKeepsTheOldFile()
+{
+    test::FullDisk disk;
+    if (!disk.available())
+        QSKIP("mounting a small file system needs root");
+    const QString path = disk.filePath(QStringLiteral("таблица.txt"));
+    const QByteArray old = QByteArray("a table saved before, 107 bytes long ").repeated(3);
+    QVERIFY(test::WriteBytes(path, old));
+    disk.fill();
+    window_.Decline(QStringLiteral("стол"));
+    window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}};
+    form().BitBtn5->click();
+    QCOMPARE(window_.messages.errors.size(), 1);
+    QVERIFY2(window_.messages.errors.first().startsWith(QStringLiteral("Cannot write file \"%1\". ").arg(path)),
+             qPrintable(window_.messages.errors.first()));
+    QCOMPARE(test::ReadBytes(path), old);
 }
 
 TORNELIS_WINDOW_TEST_MAIN(TestTextModeExport)

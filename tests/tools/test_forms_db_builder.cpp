@@ -1,6 +1,8 @@
 #include "build_forms_db.h"
 #include "engine/decline_command.h"
 #include "engine/sqlite_database.h"
+#include "support/files.h"
+#include "support/full_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,6 +61,7 @@ private slots:
     void yoRules();
     void statementsAreIndexSearches();
     void failedBuildLeavesTargetUntouched();
+    void fullDiskLeavesTargetUntouched();
     void malformedSourceIsReported();
 
 private:
@@ -407,6 +410,21 @@ void TestFormsDbBuilder::failedBuildLeavesTargetUntouched()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("the dictionary that was here"));
     QCOMPARE(QDir(dir_.path()).entryList({"kept.db*"}), QStringList{"kept.db"});
+}
+
+void TestFormsDbBuilder::fullDiskLeavesTargetUntouched()
+{
+    test::FullDisk disk;
+    if (!disk.available())
+        QSKIP("mounting a small file system needs root");
+    const QString target = disk.filePath(QStringLiteral("forms.db"));
+    QVERIFY(test::WriteBytes(target, "the dictionary that was here"));
+    disk.fill();
+    const SourceLexeme verb = lexemeOf(QStringLiteral("читать"), QStringLiteral("INFN"));
+    BuildSources sources{*corpus_, {verb, lexemeOf(QStringLiteral("стол"), QStringLiteral("NOUN"))}, stress_, {}, {}};
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, BuildFormsDb(sources, target, [](const QString &) {}));
+    QCOMPARE(test::ReadBytes(target), QByteArray("the dictionary that was here"));
+    QCOMPARE(QDir(disk.path()).entryList({"forms.db*"}), QStringList{"forms.db"});
 }
 
 void TestFormsDbBuilder::malformedSourceIsReported()

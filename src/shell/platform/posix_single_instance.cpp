@@ -12,12 +12,41 @@
 namespace tornelis {
 namespace {
 
-QString RuntimeDirectory(const QString &given)
+// A folder of this user's that nobody else may write into (no link to one):
+// no other user can plant a file there, a FIFO that would hang a start or a
+// lock that would make every start a second one.
+bool IsPrivateFolder(const QString &folder)
+{
+    struct stat status {};
+    return !folder.isEmpty() && lstat(QFile::encodeName(folder).constData(), &status) == 0 &&
+           S_ISDIR(status.st_mode) && status.st_uid == getuid() && (status.st_mode & 077) == 0;
+}
+
+// The folder of the marker and the block: the user's runtime folder when it
+// is private; otherwise (no XDG_RUNTIME_DIR, as under su or cron, and the
+// shared temp folder's runtime-<user> taken by someone else) a private
+// folder in the user's cache folder. Empty when there is no such folder.
+QString PrivateFolder(const QString &given)
 {
     if (!given.isEmpty())
-        return given;
+        return IsPrivateFolder(given) ? given : QString();
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    if (IsPrivateFolder(runtime))
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return {};
+    const QString own = QDir(cache).filePath(QStringLiteral("tornelis-runtime"));
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    return IsPrivateFolder(own) ? own : QString();
+}
+
+// A regular file of this user's, not readable or writable by anyone else.
+bool IsOwnRegularFile(int fd)
+{
+    struct stat status {};
+    return fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == getuid() &&
+           (status.st_mode & 077) == 0;
 }
 
 // Only a regular file of this user's, readable and writable by nobody else,
@@ -25,14 +54,16 @@ QString RuntimeDirectory(const QString &given)
 bool IsPrivateBlock(int fd)
 {
     struct stat status {};
-    return fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == getuid() &&
-           (status.st_mode & 077) == 0 && status.st_nlink == 1;
+    return IsOwnRegularFile(fd) && fstat(fd, &status) == 0 && status.st_nlink == 1;
 }
 
-// Opens an existing block without following a link; -1 unless it is private.
+// Opens an existing block without following a link, and without waiting
+// should it be a FIFO; -1 unless it is private.
 int OpenPrivateBlock(const QByteArray &path, int access)
 {
-    const int fd = ::open(path.constData(), access | O_NOFOLLOW | O_CLOEXEC);
+    if (path.isEmpty())
+        return -1;
+    const int fd = ::open(path.constData(), access | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd >= 0 && !IsPrivateBlock(fd)) {
         ::close(fd);
         return -1;
@@ -49,7 +80,10 @@ bool WriteAll(int fd, const char *bytes, qsizetype size)
 
 PosixSingleInstance::PosixSingleInstance(const QString &runtimeDirectory)
 {
-    const QDir directory(RuntimeDirectory(runtimeDirectory));
+    const QString folder = PrivateFolder(runtimeDirectory);
+    if (folder.isEmpty())
+        return;  // without a marker every start is a first instance
+    const QDir directory(folder);
     markerPath_ = QFile::encodeName(directory.filePath(QStringLiteral("QUILLON_DURIDOD.lock")));
     blockPath_ = QFile::encodeName(directory.filePath(QStringLiteral("QUILLON_DURIDOD_DATA")));
 }
@@ -61,11 +95,16 @@ PosixSingleInstance::~PosixSingleInstance()
 
 bool PosixSingleInstance::BecomeFirstInstance()
 {
-    if (markerFd_ >= 0)
-        return true;
-    const int fd = ::open(markerPath_.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
+    if (markerFd_ >= 0 || markerPath_.isEmpty())
         return true;  // without a marker every start is a first instance
+    const int fd = ::open(markerPath_.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true;
+    if (!IsOwnRegularFile(fd)) {
+        // A lock file that is not this user's own marks no instance of theirs.
+        ::close(fd);
+        return true;
+    }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return false;
@@ -82,7 +121,7 @@ bool PosixSingleInstance::BecomeFirstInstance()
 int PosixSingleInstance::CreatePrivateBlock() const
 {
     ::unlink(blockPath_.constData());
-    const int fd = ::open(blockPath_.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd = ::open(blockPath_.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0)
         return -1;
     const QByteArray zeros(kBlockSize, '\0');

@@ -1,8 +1,10 @@
 #include "shell/platform/profile_file.h"
 
-#include <QFile>
+#include "export/save_file.h"
+#include "textmode/read_text_file.h"
+
+#include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 namespace tornelis {
 namespace {
@@ -34,6 +36,18 @@ QList<QByteArray> SplitKeepingEnds(const QByteArray &content)
         start = next;
     }
     return lines;
+}
+
+// A profile file's whole content. No real profile file comes near the
+// limit; a FIFO, a device or a huge file is no profile file.
+constexpr qint64 kLongestProfile = 1024 * 1024;
+
+std::optional<QByteArray> ReadProfileContent(const QString &path)
+{
+    const FilePrefix read = ReadFilePrefix(path, kLongestProfile);
+    if (!read.error.isEmpty() || !read.whole)
+        return std::nullopt;
+    return read.bytes;
 }
 
 QByteArray LineEnding(const QByteArray &content)
@@ -111,24 +125,23 @@ std::optional<qint64> ParseProfileNumber(const QString &value)
 
 std::optional<QString> ReadProfileFile(const QString &path, const QString &section, const QString &key)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> content = ReadProfileContent(path);
+    if (!content)
         return std::nullopt;
-    return ReadProfileString(file.readAll(), section, key);
+    return ReadProfileString(*content, section, key);
 }
 
 bool WriteProfileFile(const QString &path, const QString &section, const QString &key, const QString &value)
 {
     QByteArray content;
-    QFile existing(path);
-    if (existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly))
+    if (QFileInfo::exists(path)) {
+        // What could not be read is not replaced.
+        const std::optional<QByteArray> existing = ReadProfileContent(path);
+        if (!existing)
             return false;
-        content = existing.readAll();
+        content = *existing;
     }
-    const QByteArray changed = WriteProfileString(content, section, key, value);
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(changed) == changed.size() && file.commit();
+    return !SaveWholeFile(path, WriteProfileString(content, section, key, value)).failed();
 }
 
 }  // namespace tornelis

@@ -19,11 +19,13 @@ QByteArray WriteProfileString(const QByteArray &content, const QString &section,
 // when it is no number.
 std::optional<qint64> ParseProfileNumber(const QString &value);
 
-// Reads key of section from the file at path; nothing when the file or the key is missing.
+// Reads key of section from the file at path; nothing when the key is
+// missing, or the file (a regular file of up to 1 MiB: no FIFO, no device).
 std::optional<QString> ReadProfileFile(const QString &path, const QString &section, const QString &key);
 
 // Sets key of section in the file at path, creating it when missing, through
-// a temporary file beside it. Returns false when it cannot be written.
+// a temporary file beside it. Returns false when it cannot be written, or
+// when a file there cannot be read as a profile file (it is kept).
 bool WriteProfileFile(const QString &path, const QString &section, const QString &key, const QString &value);
 
 }  // namespace tornelis

@@ -15,11 +15,14 @@ QString ProgramPathFile()
 
 bool PublishProgramPath(const QString &programDirectory)
 {
+    // Nothing reads this file: a folder or file that cannot be written costs
+    // the start nothing.
     const QString file = ProgramPathFile();
-    if (!QDir().mkpath(QFileInfo(file).path()))
-        return false;
-    return WriteProfileFile(file, QStringLiteral("Tornelis"), QStringLiteral("Path"),
-                            QDir(programDirectory).filePath(kExecutableName));
+    if (QDir().mkpath(QFileInfo(file).path())) {
+        WriteProfileFile(file, QStringLiteral("Tornelis"), QStringLiteral("Path"),
+                         QDir(programDirectory).filePath(kExecutableName));
+    }
+    return true;
 }
 
 }  // namespace tornelis

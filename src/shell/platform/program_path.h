@@ -6,8 +6,9 @@ namespace tornelis {
 
 // Publishes where the program lives: the program directory followed by the
 // fixed name of the executable, as "Path" in the section [Tornelis] of the
-// per-user configuration file "Quillon Software/Tornelis.conf". Returns
-// false when it cannot be written.
+// per-user configuration file "Quillon Software/Tornelis.conf", which
+// stands in for the registry. Returns false only where a failure must end
+// the start (the registry); the stand-in is written when it can be.
 bool PublishProgramPath(const QString &programDirectory);
 
 // The configuration file PublishProgramPath writes.
