@@ -3,6 +3,7 @@
 #include "shell/status_panels.h"
 #include "shell/tform1.h"
 #include "textmode/long_lines.h"
+#include "textmode/loose_utf8.h"
 #include "textmode/stress_marks.h"
 #include "textmode/text_annotator.h"
 
@@ -25,7 +26,8 @@ void TForm1::N37Click()
         DURIDOD_->Connect(SelectedDatabasePath);
     if (!DURIDOD_->Connected)
         return;
-    QByteArray text = Memo2->Text().toUtf8();
+    // Loose UTF-8: a lone surrogate of the text comes back as it was.
+    QByteArray text = ToLooseUtf8(Memo2->Text());
     QBuffer in(&text);
     QByteArray marked;
     QBuffer out(&marked);
@@ -39,7 +41,7 @@ void TForm1::N37Click()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     statusPanels_->setText(kProgressPanel, QString());
-    ReplaceMemo2TextUndoably(QString::fromUtf8(marked));
+    ReplaceMemo2TextUndoably(FromLooseUtf8(marked));
 }
 
 void TForm1::N38Click()

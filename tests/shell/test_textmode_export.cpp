@@ -274,6 +274,12 @@ void TestTextModeExport::stressMarksPutInAndTakenOut()
     form().N38->trigger();
     QCOMPARE(form().Memo2->Text(), text);
     QCOMPARE(caret(), text.indexOf(QStringLiteral("ми")));
+
+    // A lone surrogate (a damaged UTF-16 file) is kept as it was, not as "?".
+    const QString damaged = QString::fromUtf16(u"\xDC00молоко\xD800");
+    form().Memo2->setPlainText(damaged);
+    form().N37->trigger();
+    QCOMPARE(form().Memo2->Text(), QString(damaged).insert(acute ? 7 : 6, acute ? QChar(0x301) : QChar(u'\'')));
 }
 
 void TestTextModeExport::openingTheSameTextKeepsTheCaret()

@@ -26,6 +26,12 @@ void TestLongLines::cuts_data()
                                                   << QList<qsizetype>{4, 11};
     QTest::newRow("surrogate pair kept whole") << QStringLiteral("012😀67") << QStringLiteral("012😀\n67")
                                                << QList<qsizetype>{5};
+    // A lone surrogate is no pair: a line of them is cut like any other.
+    const QString lowHalves(9, QChar(0xDC00));
+    QTest::newRow("lone low surrogates") << lowHalves << lowHalves.left(4) + u'\n' + lowHalves.mid(4, 4) + u'\n' + lowHalves.right(1)
+                                         << QList<qsizetype>{4, 8};
+    QTest::newRow("lone high surrogate before a cut") << QString::fromUtf16(u"012\xD800" "45") << QString::fromUtf16(u"012\xD800\n45")
+                                                      << QList<qsizetype>{4};
 }
 
 // Lines longer than 4 cut; the cuts vanish again, and every position of the

@@ -1,3 +1,4 @@
+#include "textmode/loose_utf8.h"
 #include "textmode/stress_marks.h"
 
 #include <QtTest>
@@ -11,6 +12,8 @@ private slots:
     void marksTakenOut_data();
     void marksTakenOut();
     void positionStaysOnItsCharacter();
+    void looseUtf8CarriesAnyText_data();
+    void looseUtf8CarriesAnyText();
 };
 
 void TestStressMarks::marksTakenOut_data()
@@ -48,6 +51,27 @@ void TestStressMarks::positionStaysOnItsCharacter()
         QCOMPARE(PositionAcrossMarks(plain, marked, inPlain), inMarked);
         QCOMPARE(PositionAcrossMarks(marked, plain, inMarked), inPlain);
     }
+}
+
+void TestStressMarks::looseUtf8CarriesAnyText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("Russian and ASCII") << QStringLiteral("Мама, don't") << QStringLiteral("Мама, don't").toUtf8();
+    QTest::newRow("a pair") << QStringLiteral("😀") << QByteArray("\xF0\x9F\x98\x80");
+    QTest::newRow("lone low surrogate") << QString::fromUtf16(u"а\xDC00б") << QByteArray("\xD0\xB0\xED\xB0\x80\xD0\xB1");
+    QTest::newRow("lone high surrogate at the end") << QString::fromUtf16(u"а\xD800") << QByteArray("\xD0\xB0\xED\xA0\x80");
+    QTest::newRow("high then high then low") << QString::fromUtf16(u"\xD800\xD83D\xDE00") << QByteArray("\xED\xA0\x80\xF0\x9F\x98\x80");
+}
+
+void TestStressMarks::looseUtf8CarriesAnyText()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(ToLooseUtf8(text), bytes);
+    QCOMPARE(FromLooseUtf8(bytes), text);
+    // Bytes that start no sequence read as U+FFFD, one each.
+    QCOMPARE(FromLooseUtf8(bytes + "\xFF\xC0\x80"), text + QString(3, QChar::ReplacementCharacter));
 }
 
 QTEST_APPLESS_MAIN(TestStressMarks)
