@@ -34,12 +34,14 @@ QString ProgramDirectory()
 
 class ScriptedOpen : public TextFileDialogs {
 public:
-    explicit ScriptedOpen(const QString &path) : path_(path) {}
-    std::optional<ChosenTextFile> ChooseFileToOpen(QWidget *) override { return ChosenTextFile{path_, TextEncoding::Utf8}; }
+    explicit ScriptedOpen(const QString &path, TextEncoding encoding = TextEncoding::Utf8)
+        : path_(path), encoding_(encoding) {}
+    std::optional<ChosenTextFile> ChooseFileToOpen(QWidget *) override { return ChosenTextFile{path_, encoding_}; }
     std::optional<ChosenTextFile> ChooseFileToSave(QWidget *, const ChosenTextFile &) override { return std::nullopt; }
 
 private:
     QString path_;
+    TextEncoding encoding_;
 };
 
 WindowServices Services()
@@ -64,6 +66,34 @@ void BM_ConstructionToWindowShown(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ConstructionToWindowShown)->Unit(benchmark::kMillisecond);
+
+// The start with a history file of 100 MB (one word per line) beside the
+// program: only its first lines are read.
+void BM_StartWithHundredMegabyteHistory(benchmark::State &state)
+{
+    QTemporaryDir program;
+    QFile::link(DictionaryPath(), program.filePath(QStringLiteral("forms.db")));
+    const QByteArray lines = QByteArray("\xF1\xF2\xEE\xEB\r\n").repeated(1024 * 1024);
+    for (auto _ : state) {
+        // Written afresh: the window's end writes back its first 100 entries.
+        state.PauseTiming();
+        QFile history(program.filePath(QStringLiteral("Tornelis.history")));
+        history.open(QIODevice::WriteOnly);
+        for (int i = 0; i < 100 / 6 + 1; ++i)
+            history.write(lines);
+        history.close();
+        state.ResumeTiming();
+        auto form = std::make_unique<TForm1>(program.path(), Services());
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            state.SkipWithError("the window was not shown");
+        state.PauseTiming();
+        state.counters["entries"] = form->ComboBox1->count();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartWithHundredMegabyteHistory)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_EnterToFilledTables(benchmark::State &state)
 {
@@ -147,6 +177,32 @@ void BM_ClickInTenMegabyteLine(benchmark::State &state)
     state.counters["word_length"] = double(form->ComboBox1->currentText().size());
 }
 BENCHMARK(BM_ClickInTenMegabyteLine)->Arg(0)->Arg(1)->ArgName("one_run")->Unit(benchmark::kMillisecond);
+
+// A UTF-16 file of range(0) lone low surrogates (U+DC00), one line, opened
+// into the text box: it is cut like any long line.
+void BM_OpenLineOfLoneSurrogates(benchmark::State &state)
+{
+    const int kHalves = int(state.range(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("halves.txt"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray("\xFF\xFE") + QByteArray("\x00\xDC", 2).repeated(kHalves));
+    file.close();
+    ScriptedOpen dialogs(path, TextEncoding::Unicode);
+    const std::unique_ptr<TForm1> form = WindowOpening(dialogs, state);
+    for (auto _ : state) {
+        form->Memo2->clear();
+        form->N19Click();
+        // The text arrives piece by piece; it is in when it stops growing.
+        for (qsizetype shown = -1; shown != form->Memo2->document()->characterCount();) {
+            shown = form->Memo2->document()->characterCount();
+            QTest::qWait(20);
+        }
+    }
+    state.counters["shown"] = double(form->Memo2->Text().size());
+}
+BENCHMARK(BM_OpenLineOfLoneSurrogates)->Arg(20000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // "Ударения в тексте" on 1 MB of real prose (TORNELIS_PROSE, prepared by
 // bench/compare), marks put in and shown in the text box, then taken out.

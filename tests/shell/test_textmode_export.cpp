@@ -45,6 +45,7 @@ private slots:
     void saveInEachEncoding();
     void saveRemembersNameAndReportsFailures();
     void saveOnAFullDiskKeepsTheOldFile();
+    void lineOfLoneSurrogatesOpensCut();
 
 private:
     TForm1 &form() { return window_.form(); }
@@ -389,6 +390,19 @@ void TestTextModeExport::saveOnAFullDiskKeepsTheOldFile()
     QVERIFY2(window_.messages.errors.first().startsWith(QStringLiteral("Cannot write file \"%1\". ").arg(path)),
              qPrintable(window_.messages.errors.first()));
     QCOMPARE(test::ReadBytes(path), old);
+}
+
+// A damaged UTF-16 file: one line of 30,000 lone low surrogates opens whole,
+// shown cut like any long line.
+void TestTextModeExport::lineOfLoneSurrogatesOpensCut()
+{
+    const QString path = window_.FilePath(QStringLiteral("halves.txt"));
+    QVERIFY(WriteBytes(path, QByteArray("\xFF\xFE") + QByteArray("\x00\xDC", 2).repeated(30000)));
+    window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Unicode}};
+    form().N19->trigger();
+    QCOMPARE(window_.messages.errors, QStringList());
+    QTRY_COMPARE(form().Memo2->Text(), QString(30000, QChar(0xDC00)));
+    QCOMPARE(form().Memo2->SoftBreaks().size(), 2);
 }
 
 TORNELIS_WINDOW_TEST_MAIN(TestTextModeExport)
