@@ -1,3 +1,4 @@
+#include "shell/handler_guard.h"
 #include "shell/status_panels.h"
 #include "shell/string_grid.h"
 #include "shell/tform1.h"
@@ -54,6 +55,7 @@ private slots:
     void noDatabaseIsSilent();
     void brokenDatabaseIsReportedOnce();
     void errorInHandlerIsReportedAndProgramGoesOn();
+    void runningOutOfMemoryIsSaidInRussian();
     void longHistoryEntryKeepsTheWindowNarrow();
     void tabLeavesTextBoxAndGrid();
     void alwaysOnTopKeepsTheWindow();
@@ -282,6 +284,13 @@ void TestTForm1::errorInHandlerIsReportedAndProgramGoesOn()
     QTest::keyClick(form_->ComboBox1, Qt::Key_F8);
     QVERIFY(form_->N32->isChecked());
     QCOMPARE(window_.messages.errors.size(), 2);
+}
+
+void TestTForm1::runningOutOfMemoryIsSaidInRussian()
+{
+    QString reported;
+    RunHandler([] { throw std::bad_alloc(); }, [&reported](const QString &message) { reported = message; });
+    QCOMPARE(reported, QStringLiteral("Не хватает памяти: команда не выполнена"));
 }
 
 // The word box does not grow to fit a long line of the history.
