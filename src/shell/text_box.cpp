@@ -3,6 +3,7 @@
 #include "textmode/long_lines.h"
 
 #include <QMimeData>
+#include <QMouseEvent>
 
 namespace tornelis {
 
@@ -22,6 +23,13 @@ void TextBox::SetSoftBreaks(const QList<qsizetype> &softBreaks)
 QString TextBox::Text() const
 {
     return WithoutSoftBreaks(toPlainText(), softBreaks_);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit Click();
 }
 
 QMimeData *TextBox::createMimeDataFromSelection() const

@@ -10,6 +10,8 @@ namespace tornelis {
 // are, keeps them out of its text and of what it copies, and is read-only,
 // so that the cuts stay where they are.
 class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+
 public:
     explicit TextBox(QWidget *parent = nullptr);
 
@@ -20,8 +22,14 @@ public:
     // The text itself, with LF line breaks and without the cuts.
     QString Text() const;
 
+signals:
+    // The left button was released over the text, after the box has put
+    // the caret where it was clicked (a click into a selection ends it).
+    void Click();
+
 protected:
     QMimeData *createMimeDataFromSelection() const override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QList<qsizetype> softBreaks_;

@@ -368,6 +368,7 @@ void TForm1::ConnectHandlers()
     connect(N33, &QAction::triggered, this, handler(&TForm1::N33Click));
     connect(N34, &QAction::triggered, this, handler(&TForm1::N34Click));
     connect(TabControl1, &QTabBar::currentChanged, this, handler(&TForm1::TabControl1Change));
+    connect(Memo2, &TextBox::Click, this, handler(&TForm1::Memo2Click));
     connect(StringGrid1, &StringGrid::Click, this, handler(&TForm1::StringGrid1Click));
     connect(StringGrid2, &StringGrid::Click, this, handler(&TForm1::StringGrid2Click));
     connect(N12, &QAction::triggered, this, handler(&TForm1::N12Click));
@@ -492,10 +493,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
                 Handle([this] { ComboBox1KeyPress(QChar(13)); });
         }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (watched == Memo2->viewport())
-            Handle([this] { Memo2Click(); });
         break;
     case QEvent::Resize:
         if (watched == Image1) {

@@ -30,6 +30,7 @@ private slots:
     void cleanup();
     void stepsThroughTheText();
     void clickTakesTheWordAtTheCaret();
+    void clickIntoASelectionTakesTheWordClicked();
     void pasteReplacesTextAlsoFromWordBox();
     void openInEachEncoding_data();
     void openInEachEncoding();
@@ -112,6 +113,22 @@ void TestTextModeExport::clickTakesTheWordAtTheCaret()
     QTest::mouseClick(form().Memo2->viewport(), Qt::LeftButton, {}, at.center());
     QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("то"));
     QCOMPARE(caret(), 5);
+}
+
+// A click into selected text ends the selection and takes the word under
+// the pointer, not the selection's first word.
+void TestTextModeExport::clickIntoASelectionTakesTheWordClicked()
+{
+    form().Memo2->setPlainText(QStringLiteral("Мама мыла раму"));
+    form().Memo2->setFocus();
+    QTest::keyClick(form().Memo2, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(form().Memo2->textCursor().hasSelection());
+    QTextCursor onWord(form().Memo2->document());
+    onWord.setPosition(11);
+    const QRect at = form().Memo2->cursorRect(onWord);
+    QTest::mouseClick(form().Memo2->viewport(), Qt::LeftButton, {}, at.center());
+    QVERIFY(!form().Memo2->textCursor().hasSelection());
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("раму"));
 }
 
 void TestTextModeExport::pasteReplacesTextAlsoFromWordBox()
