@@ -4,6 +4,8 @@
 #include "encodings/windows1251.h"
 
 #include <QStringDecoder>
+
+#include <algorithm>
 #include <QtEndian>
 
 namespace tornelis {
@@ -119,6 +121,18 @@ QByteArray EncodeText(const QString &text, TextEncoding encoding)
         return bytes + EncodeUtf7(text);
     }
     return bytes;
+}
+
+TextEncoding EncodingForReading(const QByteArray &bytes, TextEncoding chosen)
+{
+    if (chosen != TextEncoding::Ansi)
+        return chosen;
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char byte) { return uchar(byte) < 0x80; });
+    if (ascii)
+        return chosen;
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString decoded = utf8(bytes);
+    return utf8.hasError() ? chosen : TextEncoding::Utf8;
 }
 
 TextEncoding DetectByteOrderMark(const QByteArray &bytes)

@@ -24,6 +24,12 @@ QString DecodeText(const QByteArray &bytes, TextEncoding encoding);
 // encoding cannot hold becomes "?" (ANSI, ASCII).
 QByteArray EncodeText(const QString &text, TextEncoding encoding);
 
+// The encoding to read bytes in when the user (or the history's lack of a
+// mark) says chosen: ANSI bytes that are valid UTF-8 and not plain ASCII are
+// read as UTF-8, since Windows-1251 text practically never is valid UTF-8,
+// while most text files without a mark today are UTF-8. Else chosen.
+TextEncoding EncodingForReading(const QByteArray &bytes, TextEncoding chosen);
+
 // The encoding announced by a byte-order mark at the start of bytes (UTF-8,
 // UTF-16 little- or big-endian), else ANSI.
 TextEncoding DetectByteOrderMark(const QByteArray &bytes);

@@ -34,6 +34,12 @@ History ParseHistory(const QByteArray &bytes, bool whole)
 {
     History history;
     history.encoding = DetectByteOrderMark(bytes);
+    if (history.encoding == TextEncoding::Ansi) {
+        // A cut file is judged up to its last line feed, never inside a character.
+        const QByteArray judged = whole ? bytes : bytes.left(bytes.lastIndexOf('\n') + 1);
+        history.encoding = EncodingForReading(judged, TextEncoding::Ansi);
+        history.byteOrderMark = history.encoding != TextEncoding::Utf8;
+    }
     QString text = WithLineFeeds(DecodeText(bytes, history.encoding));
     if (!whole)
         text.truncate(text.lastIndexOf(QLatin1Char('\n')) + 1);
@@ -55,7 +61,9 @@ QString WriteHistory(const QString &path, const History &history)
             text += entry + QLatin1String("\r\n");
     }
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    const QByteArray bytes = EncodeText(text, history.encoding);
+    QByteArray bytes = EncodeText(text, history.encoding);
+    if (!history.byteOrderMark)
+        bytes.remove(0, ByteOrderMark(history.encoding).size());
     const SaveFailure failure = SaveWholeFile(fullPath, bytes);
     if (failure.failed())
         return QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, failure.reason);

@@ -11,6 +11,7 @@ namespace tornelis {
 struct History {
     QStringList entries;                          // the non-empty lines, in file order
     TextEncoding encoding = TextEncoding::Ansi;   // written back the way it was read
+    bool byteOrderMark = true;                    // false for UTF-8 read without its mark
 };
 
 struct HistoryRead {
@@ -19,7 +20,8 @@ struct HistoryRead {
 };
 
 // Reads the history file: a byte-order mark selects UTF-8 or UTF-16, else
-// Windows-1251; lines end at CR LF, CR or LF. A missing file (or a folder of
+// Windows-1251, or UTF-8 without a mark when the bytes are valid UTF-8 and
+// not plain ASCII; lines end at CR LF, CR or LF. A missing file (or a folder of
 // that name, or anything else that is no regular file) is an empty history.
 // At most the first 10,000 non-empty lines of the first 16 MiB are read.
 HistoryRead ReadHistory(const QString &path);
@@ -30,7 +32,8 @@ HistoryRead ReadHistory(const QString &path);
 History ParseHistory(const QByteArray &bytes, bool whole = true);
 
 // Writes the first 100 non-empty entries, each followed by CR LF, in the
-// history's encoding with its mark, through a temporary file so that a failed
+// history's encoding with its mark (none where it was read without one),
+// through a temporary file so that a failed
 // write keeps the old file. Returns the error to report, or an empty text.
 QString WriteHistory(const QString &path, const History &history);
 

@@ -5,6 +5,7 @@
 #include "export/text_file.h"
 #include "lookups/web_addresses.h"
 #include "render/render_options.h"
+#include "shell/history_file.h"
 #include "shell/text_box.h"
 
 #include <QMainWindow>
@@ -199,7 +200,7 @@ private:
     WebHosts hosts_;
     QStringList arguments_;
     bool secondInstance_ = false;
-    TextEncoding historyEncoding_ = TextEncoding::Ansi;
+    History historyForm_;  // the history file's encoding and mark, without its entries
     std::optional<QString> memo2Text_;
     // The last caret set by a step, which may stand between CR and LF where
     // the box has no position of its own: (box position, caret in the text).

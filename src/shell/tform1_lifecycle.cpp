@@ -94,7 +94,7 @@ void TForm1::LoadHistory()
         throw std::runtime_error(read.error.toStdString());
     ComboBox1->addItems(read.history.entries);
     ComboBox1->setCurrentIndex(-1);  // the list is there to choose from; the box starts empty
-    historyEncoding_ = read.history.encoding;
+    historyForm_ = {{}, read.history.encoding, read.history.byteOrderMark};
 }
 
 void TForm1::ReadSettings()
@@ -127,7 +127,7 @@ void TForm1::FormDestroy()
         ReportError(QStringLiteral("Unable to write to %1").arg(QFileInfo(settings).absoluteFilePath()));
         return;
     }
-    History history{{}, historyEncoding_};
+    History history = historyForm_;
     for (int i = 0; i < std::min(ComboBox1->count(), kHistoryEntriesKept); ++i)
         history.entries.append(ComboBox1->itemText(i));
     const QString error = WriteHistory(SettingsFile(kHistoryFile), history);

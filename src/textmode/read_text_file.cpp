@@ -47,7 +47,7 @@ ReadText ReadTextFile(const QString &path, TextEncoding encoding)
     const ReadBytes read = ReadWholeFile(path);
     if (!read.error.isEmpty())
         return {{}, read.error};
-    return {WithLineFeeds(DecodeText(read.bytes, encoding)), {}};
+    return {WithLineFeeds(DecodeText(read.bytes, EncodingForReading(read.bytes, encoding))), {}};
 }
 
 }  // namespace tornelis

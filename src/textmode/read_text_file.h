@@ -27,7 +27,8 @@ FilePrefix ReadFilePrefix(const QString &path, qint64 limit);
 // The whole content of a regular file, or the error to report with its full path.
 ReadBytes ReadWholeFile(const QString &path);
 
-// Reads a whole file in the chosen encoding (its byte-order mark skipped).
+// Reads a whole file in the chosen encoding (its byte-order mark skipped);
+// ANSI that is valid UTF-8 is read as UTF-8 (EncodingForReading).
 ReadText ReadTextFile(const QString &path, TextEncoding encoding);
 
 }  // namespace tornelis

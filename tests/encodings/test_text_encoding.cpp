@@ -21,6 +21,8 @@ private slots:
     void windows1251AgreesWithTheCodePage();
     void utf7RoundTrip();
     void markDetection();
+    void ansiThatIsUtf8ReadsAsUtf8_data();
+    void ansiThatIsUtf8ReadsAsUtf8();
 };
 
 void TestTextEncoding::encodeBytes_data()
@@ -106,6 +108,28 @@ void TestTextEncoding::markDetection()
     QCOMPARE(DetectByteOrderMark(QByteArray("\xFE\xFF\x00x", 4)), TextEncoding::BigEndianUnicode);
     QCOMPARE(DetectByteOrderMark(QByteArray("\xE4\xEE\xEC")), TextEncoding::Ansi);
     QCOMPARE(DetectByteOrderMark(QByteArray()), TextEncoding::Ansi);
+}
+
+void TestTextEncoding::ansiThatIsUtf8ReadsAsUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("chosen");
+    QTest::addColumn<TextEncoding>("read");
+    const QByteArray utf8 = QStringLiteral("Мама мыла раму, ёжик — «да».\r\n").toUtf8();
+    QTest::newRow("UTF-8 without a mark, chosen ANSI") << utf8 << TextEncoding::Ansi << TextEncoding::Utf8;
+    QTest::newRow("Windows-1251") << EncodeText(QStringLiteral("Мама мыла раму, ёжик — «да»."), TextEncoding::Ansi)
+                                  << TextEncoding::Ansi << TextEncoding::Ansi;
+    QTest::newRow("ASCII only") << QByteArray("mama\r\n") << TextEncoding::Ansi << TextEncoding::Ansi;
+    QTest::newRow("UTF-8 cut inside a letter") << utf8.left(3) << TextEncoding::Ansi << TextEncoding::Ansi;
+    QTest::newRow("another choice stays") << utf8 << TextEncoding::Ascii << TextEncoding::Ascii;
+}
+
+void TestTextEncoding::ansiThatIsUtf8ReadsAsUtf8()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, chosen);
+    QFETCH(TextEncoding, read);
+    QCOMPARE(EncodingForReading(bytes, chosen), read);
 }
 
 QTEST_APPLESS_MAIN(TestTextEncoding)

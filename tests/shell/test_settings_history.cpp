@@ -101,20 +101,31 @@ void TestSettingsHistory::profileWriteKeepsEverythingElse()
     QCOMPARE(WriteProfileString(before, "VIEW", "AlwaysOnTop", "1"), after);
 }
 
+// Read in its encoding, and written back in the same one, with its mark
+// where it had one, every line ended by CR LF.
 void TestSettingsHistory::historyReadsEncodingsAndLineEnds_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QByteArray>("written");
     QTest::newRow("ANSI, mixed line ends") << QByteArray("\xE4\xEE\xEC\r\n\r\n\xE4\xEE\xEC\r\xEA\xEE\xF2\n  \n")
-                                           << QStringList{"дом", "дом", "кот", "  "} << TextEncoding::Ansi;
+                                           << QStringList{"дом", "дом", "кот", "  "} << TextEncoding::Ansi
+                                           << QByteArray("\xE4\xEE\xEC\r\n\xE4\xEE\xEC\r\n\xEA\xEE\xF2\r\n  \r\n");
     QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF\xD1\x91\xD0\xB6\r\n")
-                                     << QStringList{"ёж"} << TextEncoding::Utf8;
+                                     << QStringList{"ёж"} << TextEncoding::Utf8
+                                     << QByteArray("\xEF\xBB\xBF\xD1\x91\xD0\xB6\r\n");
+    QTest::newRow("UTF-8 without a mark, as written by hand") << QByteArray("\xD1\x91\xD0\xB6\nkot")
+                                                              << QStringList{"ёж", "kot"} << TextEncoding::Utf8
+                                                              << QByteArray("\xD1\x91\xD0\xB6\r\nkot\r\n");
+    QTest::newRow("ASCII only") << QByteArray("kot\n") << QStringList{"kot"} << TextEncoding::Ansi
+                                << QByteArray("kot\r\n");
     QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE\x51\x04\x36\x04\r\x00\n\x00", 10)
-                               << QStringList{"ёж"} << TextEncoding::Unicode;
+                               << QStringList{"ёж"} << TextEncoding::Unicode
+                               << QByteArray("\xFF\xFE\x51\x04\x36\x04\r\x00\n\x00", 10);
     QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\x04\x51\x04\x36", 6) << QStringList{"ёж"}
-                               << TextEncoding::BigEndianUnicode;
-    QTest::newRow("empty file") << QByteArray() << QStringList{} << TextEncoding::Ansi;
+                               << TextEncoding::BigEndianUnicode << QByteArray("\xFE\xFF\x04\x51\x04\x36\x00\r\x00\n", 10);
+    QTest::newRow("empty file") << QByteArray() << QStringList{} << TextEncoding::Ansi << QByteArray();
 }
 
 void TestSettingsHistory::historyReadsEncodingsAndLineEnds()
@@ -122,16 +133,16 @@ void TestSettingsHistory::historyReadsEncodingsAndLineEnds()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, entries);
     QFETCH(TextEncoding, encoding);
+    QFETCH(QByteArray, written);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tornelis.history"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    QVERIFY(WriteBytes(path, bytes));
     const HistoryRead read = ReadHistory(path);
     QCOMPARE(read.error, QString());
     QCOMPARE(read.history.entries, entries);
     QCOMPARE(read.history.encoding, encoding);
+    QCOMPARE(WriteHistory(path, read.history), QString());
+    QCOMPARE(ReadBytes(path), written);
 }
 
 void TestSettingsHistory::historyWritesFirstHundredInItsEncoding()

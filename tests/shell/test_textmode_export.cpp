@@ -31,6 +31,8 @@ private slots:
     void stepsThroughTheText();
     void clickTakesTheWordAtTheCaret();
     void clickIntoASelectionTakesTheWordClicked();
+    void ansiPresetOpensUtf8AndWindows1251Files_data();
+    void ansiPresetOpensUtf8AndWindows1251Files();
     void pasteReplacesTextAlsoFromWordBox();
     void openInEachEncoding_data();
     void openInEachEncoding();
@@ -129,6 +131,28 @@ void TestTextModeExport::clickIntoASelectionTakesTheWordClicked()
     QTest::mouseClick(form().Memo2->viewport(), Qt::LeftButton, {}, at.center());
     QVERIFY(!form().Memo2->textCursor().hasSelection());
     QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("раму"));
+}
+
+// The open dialog's preset "ANSI" reads a UTF-8 file as UTF-8 and a
+// Windows-1251 file as Windows-1251.
+void TestTextModeExport::ansiPresetOpensUtf8AndWindows1251Files_data()
+{
+    QTest::addColumn<TextEncoding>("written");
+    QTest::newRow("UTF-8 without a mark") << TextEncoding::Utf8;
+    QTest::newRow("Windows-1251") << TextEncoding::Ansi;
+}
+
+void TestTextModeExport::ansiPresetOpensUtf8AndWindows1251Files()
+{
+    QFETCH(TextEncoding, written);
+    const QString path = window_.FilePath(QStringLiteral("мама.txt"));
+    QByteArray bytes = EncodeText(QStringLiteral("мама мыла раму"), written);
+    bytes.remove(0, ByteOrderMark(written).size());
+    QVERIFY(WriteBytes(path, bytes));
+    window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Ansi}};
+    form().N19->trigger();
+    QCOMPARE(form().Memo2->Text(), QStringLiteral("мама мыла раму"));
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("мама"));
 }
 
 void TestTextModeExport::pasteReplacesTextAlsoFromWordBox()
