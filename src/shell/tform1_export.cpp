@@ -3,8 +3,10 @@
 #include "shell/string_grid.h"
 #include "shell/tform1.h"
 #include "shell/text_file_dialogs.h"
+#include "shell/user_messages.h"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTabWidget>
 
@@ -42,7 +44,13 @@ void TForm1::N14Click()
 
 void TForm1::N10Click()
 {
-    const std::optional<ChosenTextFile> chosen = fileDialogs_.ChooseFileToSave(this, lastSaved_);
+    // A file there is replaced only when the user says so; "Нет" goes back
+    // to the dialog, as on Windows.
+    std::optional<ChosenTextFile> chosen = fileDialogs_.ChooseFileToSave(this, lastSaved_);
+    while (chosen && QFileInfo(chosen->path).isFile() &&
+           !messages_.AskYesNo(QStringLiteral("Файл «%1» уже существует. Заменить его?")
+                                   .arg(QFileInfo(chosen->path).fileName())))
+        chosen = fileDialogs_.ChooseFileToSave(this, *chosen);
     if (!chosen)
         return;
     lastSaved_ = *chosen;

@@ -1,6 +1,7 @@
 #include "shell/user_messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tornelis {
 
@@ -14,6 +15,16 @@ void MessageBoxes::ShowError(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, kProgramTitle, text, QMessageBox::Ok, parent_);
     box.exec();
+}
+
+bool MessageBoxes::AskYesNo(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, kProgramTitle, question, QMessageBox::Yes | QMessageBox::No, parent_);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString ErrorReportText(const QString &message)

@@ -15,6 +15,8 @@ public:
     virtual void ShowMessage(const QString &text) = 0;
     // The general error report: an error icon, the title "Торнелис".
     virtual void ShowError(const QString &text) = 0;
+    // A question with the buttons "Да" and "Нет", "Нет" the default; true for "Да".
+    virtual bool AskYesNo(const QString &question) = 0;
 };
 
 class MessageBoxes : public UserMessages {
@@ -23,6 +25,7 @@ public:
     void setParent(QWidget *parent) { parent_ = parent; }
     void ShowMessage(const QString &text) override;
     void ShowError(const QString &text) override;
+    bool AskYesNo(const QString &question) override;
 
 private:
     QWidget *parent_;

@@ -47,6 +47,7 @@ private slots:
     void saveInEachEncoding_data();
     void saveInEachEncoding();
     void saveRemembersNameAndReportsFailures();
+    void saveAsksBeforeReplacingAFile();
     void saveOnAFullDiskKeepsTheOldFile();
     void lineOfLoneSurrogatesOpensCut();
 
@@ -390,6 +391,7 @@ void TestTextModeExport::saveInEachEncoding()
     const QString path = window_.FilePath(QStringLiteral("table.txt"));
     QVERIFY(WriteBytes(path, QByteArray(4096, 'x')));  // an older, longer file is replaced
     window_.fileDialogs.answers = {ChosenTextFile{path, encoding}};
+    window_.messages.answers = {true};
     QTest::keyClick(form().ComboBox1, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(ReadBytes(path), bytes);
     QCOMPARE(QDir(QFileInfo(path).path()).entryList({"table.txt*"}), QStringList{"table.txt"});
@@ -415,6 +417,26 @@ void TestTextModeExport::saveRemembersNameAndReportsFailures()
     QCOMPARE(window_.messages.errors.size(), 1);
 }
 
+// "Нет" keeps the file and goes back to the dialog; "Да" replaces it.
+void TestTextModeExport::saveAsksBeforeReplacingAFile()
+{
+    window_.Decline(QStringLiteral("стол"));
+    const QString path = window_.FilePath(QStringLiteral("мой файл.txt"));
+    QVERIFY(WriteBytes(path, "the user's own text"));
+    window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}, std::nullopt};
+    form().BitBtn5->click();
+    QCOMPARE(window_.messages.questions, QStringList{"Файл «мой файл.txt» уже существует. Заменить его?"});
+    QCOMPARE(window_.fileDialogs.savePresets.size(), 2);
+    QCOMPARE(window_.fileDialogs.savePresets.at(1).path, path);
+    QCOMPARE(ReadBytes(path), QByteArray("the user's own text"));
+
+    window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}};
+    window_.messages.answers = {true};
+    form().BitBtn5->click();
+    QVERIFY(ReadBytes(path).startsWith("\xEF\xBB\xBF\xD1\x81"));
+    QCOMPARE(window_.messages.errors, QStringList());
+}
+
 void TestTextModeExport::saveOnAFullDiskKeepsTheOldFile()
 {
     test::FullDisk disk;
@@ -426,6 +448,7 @@ void TestTextModeExport::saveOnAFullDiskKeepsTheOldFile()
     disk.fill();
     window_.Decline(QStringLiteral("стол"));
     window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}};
+    window_.messages.answers = {true};
     form().BitBtn5->click();
     QCOMPARE(window_.messages.errors.size(), 1);
     QVERIFY2(window_.messages.errors.first().startsWith(QStringLiteral("Cannot write file \"%1\". ").arg(path)),
