@@ -1,8 +1,11 @@
 #include "shell/string_grid.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QToolTip>
 
 namespace tornelis {
 namespace {
@@ -10,6 +13,8 @@ namespace {
 constexpr int kRowHeight = 18;
 constexpr int kBorderGrip = 3;
 constexpr int kMinimumColumnWidth = 12;
+// Room a cell's text leaves to its borders, as the style draws it.
+constexpr int kCellTextMargins = 8;
 
 }  // namespace
 
@@ -46,6 +51,37 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
         }
     }
     setCurrentCell(fixedRows, fixedColumns, QItemSelectionModel::NoUpdate);
+
+    setHorizontalScrollMode(ScrollPerPixel);
+    if (fixedColumns_ > 0) {
+        // The fixed columns are a second view of the same cells laid over the
+        // left edge, which does not scroll sideways. It takes no input: the
+        // grid below handles the mouse and the keyboard.
+        fixedView_ = new QTableView(this);
+        fixedView_->setModel(model());
+        fixedView_->setSelectionModel(selectionModel());
+        fixedView_->horizontalHeader()->hide();
+        fixedView_->verticalHeader()->hide();
+        fixedView_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+        fixedView_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+        fixedView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        fixedView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        fixedView_->setFrameShape(QFrame::NoFrame);
+        fixedView_->setFocusPolicy(Qt::NoFocus);
+        fixedView_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        fixedView_->setWordWrap(false);
+        fixedView_->setTextElideMode(Qt::ElideRight);
+        for (int column = fixedColumns_; column < columns; ++column)
+            fixedView_->setColumnHidden(column, true);
+        viewport()->stackUnder(fixedView_);
+        connect(verticalScrollBar(), &QScrollBar::valueChanged, fixedView_->verticalScrollBar(), &QScrollBar::setValue);
+        connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+            if (column < fixedColumns_) {
+                fixedView_->setColumnWidth(column, width);
+                PlaceFixedColumns();
+            }
+        });
+    }
 }
 
 bool StringGrid::IsBodyCell(int column, int row) const
@@ -66,14 +102,95 @@ void StringGrid::SetCell(int column, int row, const QString &text)
 
 void StringGrid::SetColWidths(const QList<int> &widths)
 {
+    leastWidths_ = widths;
+    sizedByUser_ = QList<bool>(widths.size(), false);
     for (qsizetype column = 0; column < widths.size(); ++column)
         setColumnWidth(int(column), widths.at(column));
+    ShareWidth();
+}
+
+int StringGrid::FixedWidth() const
+{
+    int width = 0;
+    for (int column = 0; fixedView_ && column < fixedColumns_; ++column)
+        width += columnWidth(column);
+    return width;
+}
+
+// The data columns the user has not sized share what the grid's width
+// leaves them, each in proportion to its least width.
+void StringGrid::ShareWidth()
+{
+    int free = viewport()->width();
+    int least = 0;
+    for (int column = 0; column < columnCount(); ++column) {
+        const bool shares = column >= fixedColumns_ && column < leastWidths_.size() && !sizedByUser_.at(column);
+        if (shares)
+            least += leastWidths_.at(column);
+        else
+            free -= columnWidth(column);
+    }
+    if (least == 0)
+        return;
+    for (int column = fixedColumns_; column < leastWidths_.size(); ++column) {
+        if (!sizedByUser_.at(column))
+            setColumnWidth(column, std::max(leastWidths_.at(column), int(qint64(free) * leastWidths_.at(column) / least)));
+    }
+}
+
+void StringGrid::PlaceFixedColumns()
+{
+    if (!fixedView_)
+        return;
+    const QRect area = viewport()->geometry();
+    fixedView_->setGeometry(area.left(), area.top(), std::min(FixedWidth(), area.width()), area.height());
+}
+
+void StringGrid::resizeEvent(QResizeEvent *event)
+{
+    QTableWidget::resizeEvent(event);
+    ShareWidth();
+    PlaceFixedColumns();
+}
+
+void StringGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (fixedView_ && index.column() < fixedColumns_)
+        return;  // always in view
+    QTableWidget::scrollTo(index, hint);
+    // A cell that went under the fixed columns comes out from under them.
+    const int hidden = FixedWidth() - visualRect(index).left();
+    if (index.isValid() && hidden > 0)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - hidden);
+}
+
+bool StringGrid::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableWidget::viewportEvent(event);
+    const QPoint at = static_cast<QHelpEvent *>(event)->pos();
+    const bool overFixed = at.x() < FixedWidth();
+    const QModelIndex index = overFixed ? fixedView_->indexAt(at) : indexAt(at);
+    const QRect cell = overFixed ? fixedView_->visualRect(index) : visualRect(index);
+    const QString text = index.data().toString();
+    if (index.isValid() && fontMetrics().horizontalAdvance(text) + kCellTextMargins > cell.width())
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, viewport(), cell);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 int StringGrid::ColumnBorderAt(int x) const
 {
+    int fixedBorder = 0;
     for (int column = 0; column < columnCount(); ++column) {
-        const int border = columnViewportPosition(column) + columnWidth(column);
+        int border = columnViewportPosition(column) + columnWidth(column);
+        if (fixedView_ && column < fixedColumns_) {
+            fixedBorder += columnWidth(column);
+            border = fixedBorder;
+        } else if (border < FixedWidth()) {
+            continue;  // scrolled under the fixed columns
+        }
         if (std::abs(x - border) <= kBorderGrip)
             return column;
     }
@@ -89,6 +206,8 @@ void StringGrid::mousePressEvent(QMouseEvent *event)
         resizeStartWidth_ = columnWidth(column);
         return;
     }
+    if (event->position().x() < FixedWidth())
+        return;  // header cells: nothing to select, and no cell scrolled under them
     QTableWidget::mousePressEvent(event);
 }
 
@@ -97,6 +216,8 @@ void StringGrid::mouseMoveEvent(QMouseEvent *event)
     const int x = event->position().toPoint().x();
     if (resizingColumn_ >= 0) {
         setColumnWidth(resizingColumn_, std::max(kMinimumColumnWidth, resizeStartWidth_ + x - resizeStartX_));
+        if (resizingColumn_ < sizedByUser_.size())
+            sizedByUser_[resizingColumn_] = true;
         return;
     }
     viewport()->setCursor(ColumnBorderAt(x) >= 0 ? Qt::SplitHCursor : Qt::ArrowCursor);

@@ -7,7 +7,11 @@ namespace tornelis {
 // A text grid with fixed header rows and columns, addressed as (column,
 // row) like the tables it shows. Header cells are drawn as headers and can
 // never become the current cell; body cells are selectable, not editable.
-// Columns are resized by dragging the line between them.
+// The fixed columns stay in place when the grid scrolls sideways; the other
+// columns share the width the grid has, never narrower than the widths set,
+// and a cell whose text does not fit shows it whole as its tooltip. Columns
+// are resized by dragging the line between them; a column so sized keeps its
+// width.
 class StringGrid : public QTableWidget {
     Q_OBJECT
 
@@ -16,6 +20,7 @@ public:
 
     QString Cells(int column, int row) const;
     void SetCell(int column, int row, const QString &text);
+    // The widths of the columns, the data columns' least widths too.
     void SetColWidths(const QList<int> &widths);
     int FixedCols() const { return fixedColumns_; }
     int FixedRows() const { return fixedRows_; }
@@ -27,6 +32,9 @@ signals:
     void Click();
 
 protected:
+    bool viewportEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -35,7 +43,13 @@ protected:
 
 private:
     int ColumnBorderAt(int x) const;
+    int FixedWidth() const;
+    void ShareWidth();
+    void PlaceFixedColumns();
 
+    QTableView *fixedView_ = nullptr;  // the fixed columns, drawn over the scrolling ones
+    QList<int> leastWidths_;
+    QList<bool> sizedByUser_;
     int fixedColumns_;
     int fixedRows_;
     int resizingColumn_ = -1;
