@@ -33,17 +33,21 @@ QPushButton {
 }
 QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e6defa); border-color: #7b66c9; }
 QPushButton:pressed { background: #cdc1f0; }
-QPushButton:focus { border-color: #6a55c0; }
+QPushButton:focus { border: 2px solid #5a47a8; }
 QPlainTextEdit { background: #ffffff; border: 1px solid #b3a6e3; border-radius: 3px; }
-QPlainTextEdit:focus { border-color: #7b66c9; }
+QPlainTextEdit:focus { border: 2px solid #7b66c9; }
 QTabWidget::pane { border: 1px solid #c2b6ea; background: #ffffff; }
 QTabWidget > QTabBar::tab { background: #e2dbf6; border: 1px solid #c2b6ea; padding: 3px 12px; margin-right: 2px;
   border-top-left-radius: 4px; border-top-right-radius: 4px; }
 QTabWidget > QTabBar::tab:selected { background: #ffffff; color: #4b3a9e; }
+QTabWidget > QTabBar::tab:selected:focus { border: 2px solid #5a47a8; border-bottom: none; color: #2b1d6e; }
 QTabBar#TabControl1::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6f3ff, stop:1 #dcd3f5);
   border: 1px solid #a99ad9; border-radius: 3px; padding: 1px 10px; margin: 0 3px 0 0; min-height: 17px; }
 QTabBar#TabControl1::tab:selected { background: #7b66c9; color: #ffffff; border-color: #5a47a8; }
-QTableWidget { gridline-color: #cfc6ee; selection-background-color: #7b66c9; selection-color: #ffffff; }
+QTabBar#TabControl1::tab:selected:focus { background: #5a47a8; border: 2px solid #2b1d6e; text-decoration: underline; }
+QTableWidget { gridline-color: #cfc6ee; selection-background-color: #7b66c9; selection-color: #ffffff;
+  border: 1px solid #c2b6ea; }
+QTableWidget:focus { border: 2px solid #7b66c9; }
 QStatusBar { background: #e4ddf7; }
 QStatusBar::item { border: none; }
 QStatusBar QLabel { border: 1px solid #c7bcec; padding: 0 4px; color: #2b224f; }

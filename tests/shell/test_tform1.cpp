@@ -59,6 +59,7 @@ private slots:
     void longHistoryEntryKeepsTheWindowNarrow();
     void tabLeavesTextBoxAndGrid();
     void alwaysOnTopKeepsTheWindow();
+    void everyFocusableControlShowsItsFocus();
     void smallestWindowKeepsEveryControlWhole();
 
 private:
@@ -326,6 +327,37 @@ void TestTForm1::tabLeavesTextBoxAndGrid()
     QVERIFY(QApplication::focusWidget() != form.StringGrid1);
     QCOMPARE(form.StringGrid1->currentColumn(), 1);
     QCOMPARE(form.StatusBar1().text(0), inspection);
+}
+
+// A keyboard user sees where the focus is: each control the Tab key reaches
+// looks different with the focus than without it.
+void TestTForm1::everyFocusableControlShowsItsFocus()
+{
+    open();
+    TForm1 &form = window_.form();
+    decline(QStringLiteral("стали"));  // two lemma tabs
+    QList<QWidget *> reached;
+    for (QWidget *widget = form.Memo2;;) {
+        // A tab strip's own scroll arrows are no stop of the Tab key.
+        const bool tabStripArrow = qobject_cast<QTabBar *>(widget->parentWidget()) != nullptr;
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() && widget->isEnabled() &&
+            widget->window() == &form && !tabStripArrow && !reached.contains(widget))
+            reached.append(widget);
+        widget = widget->nextInFocusChain();
+        if (widget == form.Memo2)
+            break;
+    }
+    QVERIFY(reached.size() >= 8);
+    for (QWidget *widget : std::as_const(reached)) {
+        QWidget *other = widget == form.Memo2 ? static_cast<QWidget *>(form.BitBtn1) : form.Memo2;
+        other->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(!widget->hasFocus());
+        const QImage without = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(widget->hasFocus());
+        QVERIFY2(widget->grab().toImage() != without,
+                 qPrintable(widget->metaObject()->className() + QStringLiteral(" ") + widget->objectName()));
+    }
 }
 
 // The stacking order changes on the window that is there: no new window.
