@@ -1,5 +1,7 @@
 #include "shell/string_grid.h"
 
+#include "shell/accent_delegate.h"
+
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -35,6 +37,7 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
     setSelectionMode(ContiguousSelection);
     setWordWrap(false);
     setTextElideMode(Qt::ElideRight);
+    setItemDelegate(new AccentDelegate(this));
     viewport()->setMouseTracking(true);
 
     for (int row = 0; row < rows; ++row) {

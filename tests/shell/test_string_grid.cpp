@@ -1,4 +1,5 @@
 #include "shell/string_grid.h"
+#include "shell/lavender_style.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -18,6 +19,8 @@ private slots:
     void fixedColumnsStayWhenScrolledSideways();
     void dataColumnsShareTheWidthAndKeepTheUsersDrag();
     void cutTextShowsWholeAsTooltip();
+    void acuteAccentIsDrawnAboveItsLetter_data();
+    void acuteAccentIsDrawnAboveItsLetter();
 };
 
 namespace {
@@ -132,5 +135,49 @@ void TestStringGrid::cutTextShowsWholeAsTooltip()
     QCOMPARE(tooltipAt(2, 2), QString());  // "ячейка 2:2" fits
 }
 
-QTEST_MAIN(TestStringGrid)
+// The font's own combining acute at 11 pixels makes и́ look like й: the
+// grid draws the mark itself, above the letters, which stay as they are.
+void TestStringGrid::acuteAccentIsDrawnAboveItsLetter_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("small letter") << "кни-га";
+    QTest::newRow("capital") << "КНИ-ГА";
+    QTest::newRow("Е, not Ё") << "ЕЕ";
+}
+
+void TestStringGrid::acuteAccentIsDrawnAboveItsLetter()
+{
+    QFETCH(QString, plain);
+    const auto grid = ShownGrid(5, 1, {170, 150, 150, 150, 150}, {800, 180});
+    QVERIFY(grid);
+    grid->SetCell(1, 1, plain);
+    grid->SetCell(2, 1, QString(plain).insert(plain.size() == 2 ? 2 : 3, QChar(0x301)));
+    grid->setCurrentCell(3, 3);
+    const auto cellImage = [&grid](int column) {
+        return grid->viewport()->grab(grid->visualItemRect(grid->item(1, column)).adjusted(1, 1, -1, -1)).toImage();
+    };
+    const QImage without = cellImage(1);
+    const QImage with = cellImage(2);
+    QCOMPARE(with.size(), without.size());
+    QSet<int> changedRows;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) == without.pixel(x, y))
+                continue;
+            changedRows.insert(y);
+            QVERIFY2(y < with.height() / 2, qPrintable(QStringLiteral("a changed pixel at %1,%2").arg(x).arg(y)));
+        }
+    }
+    // A steep stroke at least three pixels high: the font's own, two high, reads as the breve of й.
+    QVERIFY2(changedRows.size() >= 3, qPrintable(QString::number(changedRows.size())));
+}
+
+// The program's own look: its font and size are what the marks are drawn for.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    tornelis::ApplyLavenderClassico(app);
+    TestStringGrid test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_string_grid.moc"
