@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,6 +25,30 @@ namespace {
 enum ExitCode { kOk = 0, kNotFound = 1, kUsage = 2, kDictionary = 3, kInputOutput = 4 };
 
 const QString kCannotWrite = QStringLiteral("не записать стандартный вывод");
+
+const QString kHelpText = QStringLiteral(
+    "Использование: tornelis-cli [параметры] команда [аргументы]\n"
+    "Словарь Торнелиса в командной строке.\n"
+    "\n"
+    "Команды:\n"
+    "  decline СЛОВО...       все леммы слова и их таблицы (TAB между ячейками)\n"
+    "  describe ТЕГИ...       описание строки тегов по-русски\n"
+    "  annotate [ФАЙЛ|-]      текст со знаками ударения\n"
+    "\n"
+    "Параметры:\n"
+    "  --db ФАЙЛ              файл словаря (по умолчанию forms.db рядом с программой)\n"
+    "  --no-yo                не восстанавливать «ё»\n"
+    "  --no-stress            без знаков ударения\n"
+    "  --no-syllables         без деления на слоги (decline)\n"
+    "  --syllables            с делением на слоги (annotate)\n"
+    "  --case РЕГИСТР         регистр форм: upper, lower или title\n"
+    "  --acute                ударение знаком над гласной (U+0301), а не апострофом\n"
+    "  --json                 вывод decline в JSON\n"
+    "  -v, --version          версия программы\n"
+    "  -h, --help             эта справка\n"
+    "\n"
+    "Коды выхода: 0 готово, 1 слово не найдено, 2 ошибка в командной строке,\n"
+    "3 словаря нет или он повреждён, 4 не прочитать ввод или не записать вывод.\n");
 
 void Print(FILE *stream, const QString &text)
 {
@@ -143,31 +168,31 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(TORNELIS_VERSION));
+    // Qt's own help would mix its English ("Usage:", "Options:") into the
+    // Russian lines: the help is the program's own text.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Словарь Торнелиса в командной строке.\n\n"
-        "Команды:\n"
-        "  decline СЛОВО...      все леммы слова и их таблицы (TAB между ячейками)\n"
-        "  describe ТЕГИ...      описание строки тегов по-русски\n"
-        "  annotate [ФАЙЛ|-]     текст со знаками ударения"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dbOption(QStringLiteral("db"), QStringLiteral("Файл словаря (по умолчанию forms.db рядом с программой)."), QStringLiteral("FILE"));
-    const QCommandLineOption noYo(QStringLiteral("no-yo"), QStringLiteral("Не восстанавливать «ё»."));
-    const QCommandLineOption noStress(QStringLiteral("no-stress"), QStringLiteral("Без знаков ударения."));
-    const QCommandLineOption noSyllables(QStringLiteral("no-syllables"), QStringLiteral("Без деления на слоги (decline)."));
-    const QCommandLineOption syllables(QStringLiteral("syllables"), QStringLiteral("С делением на слоги (annotate)."));
-    const QCommandLineOption caseOption(QStringLiteral("case"), QStringLiteral("Регистр форм: upper, lower или title."), QStringLiteral("CASE"), QStringLiteral("lower"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Вывод decline в JSON."));
-    const QCommandLineOption acute(QStringLiteral("acute"), QStringLiteral("Ударение знаком над гласной (U+0301), а не апострофом."));
-    parser.addOptions({dbOption, noYo, noStress, noSyllables, syllables, caseOption, json, acute});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("decline, describe или annotate"));
-    if (!parser.parse(QCoreApplication::arguments()))
-        return Fail(kUsage, parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(kOk);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    const QCommandLineOption dbOption(QStringLiteral("db"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption noYo(QStringLiteral("no-yo"), QString());
+    const QCommandLineOption noStress(QStringLiteral("no-stress"), QString());
+    const QCommandLineOption noSyllables(QStringLiteral("no-syllables"), QString());
+    const QCommandLineOption syllables(QStringLiteral("syllables"), QString());
+    const QCommandLineOption caseOption(QStringLiteral("case"), QString(), QStringLiteral("CASE"), QStringLiteral("lower"));
+    const QCommandLineOption json(QStringLiteral("json"), QString());
+    const QCommandLineOption acute(QStringLiteral("acute"), QString());
+    parser.addOptions({help, version, dbOption, noYo, noStress, noSyllables, syllables, caseOption, json, acute});
+    if (!parser.parse(QCoreApplication::arguments())) {
+        // Qt says it in English; the option it names is in quotes.
+        const QString option = QRegularExpression(QStringLiteral("'([^']*)'")).match(parser.errorText()).captured(1);
+        return Fail(kUsage, parser.unknownOptionNames().isEmpty()
+                                ? QStringLiteral("у параметра «%1» нет значения (см. --help)").arg(option)
+                                : QStringLiteral("неизвестный параметр «%1» (см. --help)").arg(parser.unknownOptionNames().first()));
+    }
+    if (parser.isSet(help) || parser.isSet(version)) {
+        Print(stdout, parser.isSet(help) ? kHelpText : QStringLiteral("tornelis-cli %1\n").arg(QStringLiteral(TORNELIS_VERSION)));
+        return FlushStandardOutput() ? kOk : Fail(kInputOutput, kCannotWrite);
+    }
 
     QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())

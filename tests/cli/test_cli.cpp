@@ -53,6 +53,7 @@ private slots:
     void unknownWordIsReported();
     void describe();
     void versionIsTheAboutBoxVersion();
+    void helpSpeaksOneLanguage();
     void annotateMarksAndKeepsEverythingElse();
     void annotateStreamsAcrossPieces();
     void annotateStreamsAnEndlessRunOfLetters();
@@ -157,6 +158,20 @@ void TestCli::versionIsTheAboutBoxVersion()
     const Run result = run({"--version"});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QByteArray("tornelis-cli 3.1\n"));
+}
+
+// One language: no "Usage:" or "Options:" of Qt's between the Russian lines.
+void TestCli::helpSpeaksOneLanguage()
+{
+    const Run result = run({"--help"});
+    QCOMPARE(result.exitCode, 0);
+    const QString help = QString::fromUtf8(result.out);
+    QVERIFY(help.startsWith(QStringLiteral("Использование: tornelis-cli")));
+    for (const char *option : {"--db", "--no-yo", "--no-stress", "--no-syllables", "--syllables", "--case", "--acute",
+                               "--json", "--version", "--help"})
+        QVERIFY2(help.contains(QLatin1String(option)), option);
+    for (const char *english : {"Usage", "Options", "Arguments", "Displays"})
+        QVERIFY2(!help.contains(QLatin1String(english)), english);
 }
 
 void TestCli::annotateMarksAndKeepsEverythingElse()
@@ -276,8 +291,9 @@ void TestCli::errors_data()
     QTest::newRow("no command") << QStringList{} << 2 << "не указана команда";
     QTest::newRow("unknown command") << QStringList{"conjugate", "x"} << 2 << "неизвестная команда «conjugate»";
     QTest::newRow("bad case") << QStringList{"--case", "loud", "decline", "x"} << 2 << "--case";
-    QTest::newRow("case without value") << QStringList{"decline", "x", "--case"} << 2 << "--case";
-    QTest::newRow("unknown option") << QStringList{"--bogus", "decline", "x"} << 2 << "bogus";
+    QTest::newRow("case without value") << QStringList{"decline", "x", "--case"} << 2
+                                        << "у параметра «--case» нет значения";
+    QTest::newRow("unknown option") << QStringList{"--bogus", "decline", "x"} << 2 << "неизвестный параметр «bogus»";
     QTest::newRow("no word") << QStringList{"decline"} << 2 << "не указано ни одного слова";
     QTest::newRow("missing dictionary") << QStringList{"--db", "/no/such/forms.db", "decline", "x"} << 3
                                         << "словарь не найден: /no/such/forms.db";
