@@ -65,6 +65,20 @@ TAboutBox::TAboutBox(DocumentOpener &opener, const WebHosts &hosts, QWidget *par
     ProductName = BoldLabel(QStringLiteral("Торнелис"), {110, 21}, Panel1);
     Version = BoldLabel(QStringLiteral("Версия " TORNELIS_VERSION), {111, 51}, Panel1);
 
+    // The legal notices the GPL asks an interactive program to show: its
+    // licence and those of the data it is built from.
+    Licences = new QLabel(QStringLiteral("Свободная программа:\nGNU GPL версии 3 или новее.\n"
+                                         "Словарь: OpenCorpora, CC BY-SA 3.0;\n"
+                                         "ударения: Giella (по Зализняку), GPL 3;\n"
+                                         "списки «ё»: eyo-kernel, MIT."),
+                          Panel1);
+    Licences->setObjectName(QStringLiteral("Licences"));
+    QFont small = Licences->font();
+    small.setPixelSize(10);
+    Licences->setFont(small);
+    Licences->setGeometry(110, 74, 196, 70);
+    Licences->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     Comments = new QLabel(Panel1);
     Comments->setObjectName(QStringLiteral("Comments"));
     Comments->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(hosts_.maker.toHtmlEscaped()));

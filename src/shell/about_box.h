@@ -25,6 +25,7 @@ public:
     QFrame *Panel1 = nullptr;
     QLabel *ProductName = nullptr;
     QLabel *Version = nullptr;
+    QLabel *Licences = nullptr;  // the program's and the data's licences
     QLabel *Comments = nullptr;
     QList<QLabel *> Images;  // Image1 to Image9
     QPushButton *OKButton = nullptr;

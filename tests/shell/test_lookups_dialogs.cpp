@@ -134,6 +134,11 @@ void TestLookupsDialogs::aboutBoxShownByTheMenu()
     QCOMPARE(box.size(), QSize(326, 242));
     QCOMPARE(box.ProductName->text(), QStringLiteral("Торнелис"));
     QCOMPARE(box.Version->text(), QStringLiteral("Версия 3.1"));
+    // The legal notices: the program's licence and the data's, whole in the box.
+    for (const char *notice : {"GNU GPL версии 3 или новее", "OpenCorpora, CC BY-SA 3.0", "GPL 3", "eyo-kernel, MIT"})
+        QVERIFY2(box.Licences->text().contains(QString::fromUtf8(notice)), notice);
+    QVERIFY(box.Licences->geometry().right() < box.Panel1->contentsRect().right());
+    QVERIFY(box.Licences->sizeHint().width() <= box.Licences->width());
     bool mainOnTop = true;
     whileShown(box, [this] { QTest::keyClick(form().ComboBox1, Qt::Key_F1, Qt::ControlModifier); }, [&] {
         mainOnTop = form().windowFlags().testFlag(Qt::WindowStaysOnTopHint);
