@@ -24,7 +24,23 @@ endforeach()
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 install(FILES ${packaging}/${TORNELIS_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${TORNELIS_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${packaging}/tornelis-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Man pages and the changelog compressed as Debian wants them; the
+# copyright file in Debian's machine-readable format.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tornelis)
+foreach(source tornelis.1 tornelis-cli.1 changelog)
+  set(compressed ${CMAKE_BINARY_DIR}/packaging/${source}.gz)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+    COMMAND gzip -9n -c ${packaging}/${source} > ${compressed}
+    DEPENDS ${packaging}/${source})
+  list(APPEND compressed_files ${compressed})
+endforeach()
+add_custom_target(tornelis_packaging ALL DEPENDS ${compressed_files})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/tornelis.1.gz ${CMAKE_BINARY_DIR}/packaging/tornelis-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${doc_dir})
+install(FILES ${packaging}/copyright DESTINATION ${doc_dir})
 
 # The icon: the SVG, and PNGs of the theme's fixed sizes drawn from it.
 set(icon ${PROJECT_SOURCE_DIR}/src/resources/icons/tornelis.svg)
@@ -50,6 +66,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # Beside the libraries dpkg-shlibdeps finds: Qt's platform plugins and
 # Russian texts, the window's font, and what opens the help.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n, fonts-liberation2, xdg-utils, xchm")

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +16,8 @@ private slots:
     void layout_data();
     void layout();
     void installedCommandDeclines();
+    void manPagesPrintCyrillic_data();
+    void manPagesPrintCyrillic();
     void desktopFilesValidate_data();
     void desktopFilesValidate();
 
@@ -53,7 +56,9 @@ void TestInstall::layout_data()
     for (const char *path : {"bin/tornelis", "bin/tornelis-cli", "lib/tornelis/tornelis", "lib/tornelis/tornelis-cli",
                              "lib/tornelis/forms.db", "lib/tornelis/Tornelis.chm",
                              "share/applications/org.quillon.Tornelis.desktop",
-                             "share/metainfo/org.quillon.Tornelis.metainfo.xml", "share/man/man1/tornelis-cli.1",
+                             "share/metainfo/org.quillon.Tornelis.metainfo.xml", "share/man/man1/tornelis-cli.1.gz",
+                             "share/man/man1/tornelis.1.gz", "share/doc/tornelis/copyright",
+                             "share/doc/tornelis/changelog.gz",
                              "share/icons/hicolor/scalable/apps/org.quillon.Tornelis.svg",
                              "share/icons/hicolor/16x16/apps/org.quillon.Tornelis.png",
                              "share/icons/hicolor/48x48/apps/org.quillon.Tornelis.png",
@@ -78,6 +83,36 @@ void TestInstall::installedCommandDeclines()
     QCOMPARE(Run(prefix_.filePath(QStringLiteral("bin/tornelis-cli")), {QStringLiteral("decline"), QStringLiteral("стол")}, &out),
              0);
     QVERIFY2(out.startsWith(QStringLiteral("стол (существительное)\n").toUtf8()), out.constData());
+}
+
+// As man shows them: Cyrillic stays Cyrillic (ё, not a Latin ë).
+void TestInstall::manPagesPrintCyrillic_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("tornelis") << "tornelis.1.gz" << "tornelis мама мыла";
+    QTest::newRow("tornelis-cli") << "tornelis-cli.1.gz" << "decline ёж";
+}
+
+void TestInstall::manPagesPrintCyrillic()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, expected);
+    if (QStandardPaths::findExecutable(QStringLiteral("man")).isEmpty())
+        QSKIP("no man here");
+    QProcess man;
+    man.setProcessEnvironment([] {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("MANPAGER"), QStringLiteral("cat"));
+        environment.insert(QStringLiteral("MANWIDTH"), QStringLiteral("100"));
+        return environment;
+    }());
+    man.start(QStringLiteral("man"), {QStringLiteral("-l"), prefix_.filePath(QStringLiteral("share/man/man1/") + page)});
+    QVERIFY(man.waitForFinished(60000));
+    const QString text = QString::fromUtf8(man.readAllStandardOutput());
+    QVERIFY2(text.contains(expected), qPrintable(text));
+    QVERIFY(!text.contains(QChar(0xEB)));  // ë
 }
 
 void TestInstall::desktopFilesValidate_data()
