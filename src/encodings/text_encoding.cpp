@@ -4,9 +4,9 @@
 #include "encodings/windows1251.h"
 
 #include <QStringDecoder>
+#include <QtEndian>
 
 #include <algorithm>
-#include <QtEndian>
 
 namespace tornelis {
 namespace {
@@ -130,8 +130,9 @@ TextEncoding EncodingForReading(const QByteArray &bytes, TextEncoding chosen)
     const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char byte) { return uchar(byte) < 0x80; });
     if (ascii)
         return chosen;
+    // Decoding is what tells: the decoder notes any byte that is no UTF-8.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString decoded = utf8(bytes);
+    [[maybe_unused]] const QString decoded = utf8(bytes);
     return utf8.hasError() ? chosen : TextEncoding::Utf8;
 }
 

@@ -12,6 +12,10 @@ const QString kYoLookup = QStringLiteral("select str_yo from yo where str= :STR 
 const QString kLemmaSearch =
     QStringLiteral("select initform_id,prop from forms_view where word=:WORD group by initform_id;");
 const QString kLemmaRow = QStringLiteral("select word,prop from forms_view where id=:ID;");
+// No word of the real dictionary belongs to more than a few dozen lemmas; a
+// lookup that finds more reads a damaged dictionary.
+constexpr qsizetype kMostLemmaTabs = 500;
+
 const QString kLexemeForms =
     QStringLiteral("select word,prop,accent from forms_view where initform_id=:ID;");
 

@@ -75,8 +75,4 @@ private:
     bool statementFailed_ = false;
 };
 
-// No word of the real dictionary belongs to more than a few dozen lemmas; a
-// lookup that finds more reads a damaged dictionary.
-constexpr qsizetype kMostLemmaTabs = 500;
-
 }  // namespace tornelis

@@ -16,13 +16,13 @@ QString ReasonOf(const QSaveFile &file)
 
 SaveFailure SaveWholeFile(const QString &path, const QByteArray &bytes)
 {
-    // Unbuffered: a buffered QSaveFile flushes inside commit() and renames
-    // even when that flush fails, which would put an empty file in place of
-    // the old one. Written directly, a failed write cancels the commit.
     // A FIFO or a device in the file's place is never written to or replaced.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
         return {false, target.isDir() ? QStringLiteral("It is a directory") : QStringLiteral("It is not a regular file")};
+    // Unbuffered: a buffered QSaveFile flushes inside commit() and renames
+    // even when that flush fails, which would put an empty file in place of
+    // the old one. Written directly, a failed write cancels the commit.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, ReasonOf(file)};

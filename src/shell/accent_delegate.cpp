@@ -17,6 +17,12 @@ void DrawAcute(QPainter &painter, QPointF baseOfStroke, qreal xHeight)
 
 }  // namespace
 
+int CellTextMargin(const QWidget *widget)
+{
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+}
+
 void AccentDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const QString text = index.data(Qt::DisplayRole).toString();
@@ -42,7 +48,7 @@ void AccentDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
     QStyle *style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
 
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const int margin = CellTextMargin(widget);
     const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
     const QFontMetricsF metrics(cell.font);
     const QString shown = metrics.elidedText(bare, cell.textElideMode, textRect.width());

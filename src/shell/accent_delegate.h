@@ -9,6 +9,10 @@ namespace tornelis {
 // grids' size that и́ reads as й and Е́ as Ё. The mark drawn here is longer
 // and steeper, above the x-height of a small letter and the cap height of a
 // capital. The cell's text itself is unchanged (copy and save take it).
+// The room a grid cell leaves between its text and each side border, as the
+// widget's style draws cells.
+int CellTextMargin(const QWidget *widget);
+
 class AccentDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;

@@ -15,8 +15,6 @@ namespace {
 constexpr int kRowHeight = 18;
 constexpr int kBorderGrip = 3;
 constexpr int kMinimumColumnWidth = 12;
-// Room a cell's text leaves to its borders, as the style draws it.
-constexpr int kCellTextMargins = 8;
 
 }  // namespace
 
@@ -176,7 +174,7 @@ bool StringGrid::viewportEvent(QEvent *event)
     const QModelIndex index = overFixed ? fixedView_->indexAt(at) : indexAt(at);
     const QRect cell = overFixed ? fixedView_->visualRect(index) : visualRect(index);
     const QString text = index.data().toString();
-    if (index.isValid() && fontMetrics().horizontalAdvance(text) + kCellTextMargins > cell.width())
+    if (index.isValid() && fontMetrics().horizontalAdvance(text) + 2 * CellTextMargin(this) > cell.width())
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, viewport(), cell);
     else
         QToolTip::hideText();
