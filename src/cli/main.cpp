@@ -1,8 +1,9 @@
 // tornelis-cli: the dictionary on the command line.
-#include "textmode/text_annotator.h"
 #include "cli/decline_output.h"
 #include "engine/stress_lookup.h"
 #include "grammemes/describe_tags.h"
+#include "shell/platform/console.h"
+#include "textmode/text_annotator.h"
 #include "tornelis_version.h"
 
 #include <QCommandLineParser>
@@ -13,8 +14,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
-
-#include <unistd.h>
 
 #include <cstdio>
 
@@ -134,7 +133,7 @@ int Annotate(const Options &options, const QStringList &inputs)
         in.setFileName(input);
         if (QFileInfo(input).isDir() || !in.open(QIODevice::ReadOnly))
             return Fail(kInputOutput, QStringLiteral("не открыть %1: %2").arg(input, in.errorString()));
-    } else if (!in.open(stdin, QIODevice::ReadOnly)) {
+    } else if (!in.open(fileno(stdin), QIODevice::ReadOnly)) {  // Windows stdio takes a pipe's end for an error
         return Fail(kInputOutput, QStringLiteral("не прочитать стандартный ввод"));
     }
     QFile out;
@@ -143,7 +142,7 @@ int Annotate(const Options &options, const QStringList &inputs)
 
     StressLookup stress(options.database);
     TextAnnotator annotator(stress, {options.annotateSyllables, options.restoreYo, options.render.stressMark});
-    const bool showProgress = fromFile && isatty(STDERR_FILENO);
+    const bool showProgress = fromFile && IsConsole(stderr);
     const qint64 total = fromFile ? in.size() : 0;
     try {
         annotator.Annotate(in, out, [&](qint64 done) {
@@ -167,6 +166,7 @@ int Annotate(const Options &options, const QStringList &inputs)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    PrepareStandardStreams();
     QCoreApplication::setApplicationVersion(QStringLiteral(TORNELIS_VERSION));
     // Qt's own help would mix its English ("Usage:", "Options:") into the
     // Russian lines: the help is the program's own text.

@@ -1,7 +1,7 @@
 #include "encodings/text_encoding.h"
 
 #include "encodings/utf7.h"
-#include "encodings/windows1251.h"
+#include "encodings/ansi_code_page.h"
 
 #include <QStringDecoder>
 #include <QtEndian>
@@ -87,7 +87,7 @@ QString DecodeText(const QByteArray &bytes, TextEncoding encoding)
         !mark.isEmpty() && bytes.startsWith(mark) ? QByteArrayView(bytes).sliced(mark.size()) : QByteArrayView(bytes);
     switch (encoding) {
     case TextEncoding::Ansi:
-        return DecodeWindows1251(body);
+        return CurrentAnsiCodePage().decode(body);
     case TextEncoding::Ascii:
         return DecodeAscii(body);
     case TextEncoding::Unicode:
@@ -108,7 +108,7 @@ QByteArray EncodeText(const QString &text, TextEncoding encoding)
     QByteArray bytes = ByteOrderMark(encoding);
     switch (encoding) {
     case TextEncoding::Ansi:
-        return bytes + EncodeWindows1251(text);
+        return bytes + CurrentAnsiCodePage().encode(text);
     case TextEncoding::Ascii:
         return bytes + EncodeAscii(text);
     case TextEncoding::Unicode:

@@ -17,7 +17,8 @@ QStringList TextEncodingNames();
 QByteArray ByteOrderMark(TextEncoding encoding);
 
 // Bytes decoded in the encoding; a leading byte-order mark of that encoding
-// is skipped. Invalid bytes never stop the decoding. ANSI is Windows-1251.
+// is skipped. Invalid bytes never stop the decoding. ANSI is the code page
+// of CurrentAnsiCodePage().
 QString DecodeText(const QByteArray &bytes, TextEncoding encoding);
 
 // Text encoded with the encoding's byte-order mark in front. A character the

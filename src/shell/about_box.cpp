@@ -1,17 +1,15 @@
 #include "shell/about_box.h"
 
-#include "lookups/about_figure.h"
 #include "lookups/about_gaze.h"
 #include "shell/document_opener.h"
 #include "shell/handler_guard.h"
+#include "shell/pictures.h"
 #include "tornelis_version.h"
 
 #include <QCursor>
 #include <QFrame>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTimer>
 
 namespace tornelis {
@@ -20,18 +18,6 @@ namespace {
 constexpr QPoint kImagePosition(5, 16);
 constexpr QSize kImageSize(100, 100);
 constexpr int kProductPage = 55;
-
-QPixmap FigurePicture(int picture, qreal scale)
-{
-    QSvgRenderer renderer(AboutFigureSvg(picture));
-    QPixmap pixmap(kImageSize * scale);
-    pixmap.setDevicePixelRatio(scale);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(kImageSize)));
-    return pixmap;
-}
 
 QLabel *BoldLabel(const QString &text, QPoint position, QWidget *parent)
 {
@@ -94,7 +80,7 @@ TAboutBox::TAboutBox(DocumentOpener &opener, const WebHosts &hosts, QWidget *par
         auto *image = new QLabel(Panel1);
         image->setObjectName(QStringLiteral("Image%1").arg(picture));
         image->setGeometry(QRect(kImagePosition, kImageSize));
-        image->setPixmap(FigurePicture(picture, scale));
+        image->setPixmap(AboutFigurePicture(picture, scale));
         image->setAttribute(Qt::WA_TranslucentBackground);
         image->hide();
         Images.append(image);

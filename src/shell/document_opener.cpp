@@ -1,19 +1,17 @@
 #include "shell/document_opener.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+#include "shell/platform/system.h"
 
 namespace tornelis {
 
 void DesktopOpener::OpenAddress(const QString &address)
 {
-    // The word stands in the address unencoded; QUrl encodes it for the handler.
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    ShellOpen(address, false);
 }
 
 void DesktopOpener::OpenFile(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    ShellOpen(path, true);
 }
 
 }  // namespace tornelis

@@ -13,7 +13,7 @@ public:
     virtual void OpenFile(const QString &path) = 0;
 };
 
-// Qt's desktop services: never a shell command line.
+// The system's default handlers: never a shell command line.
 class DesktopOpener : public DocumentOpener {
 public:
     void OpenAddress(const QString &address) override;

@@ -34,7 +34,6 @@ namespace {
 constexpr QSize kClientSize(1055, 458);
 constexpr QSize kSmallestClientSize(820, 440);
 constexpr QSize kPortraitSize(200, 400);
-const QString kPortrait = QStringLiteral(":/pictures/portrait.svg");
 
 QPushButton *MakeButton(const QString &name, const QString &caption, QSize size, QWidget *parent)
 {
@@ -498,7 +497,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         if (watched == Image1) {
             const QSize fitted = kPortraitSize.scaled(Image1->size(), Qt::KeepAspectRatio);
             if (!fitted.isEmpty())
-                Image1->setPixmap(RenderPicture(kPortrait, fitted));
+                Image1->setPixmap(PortraitPicture(fitted));
         }
         break;
     default:

@@ -10,9 +10,14 @@ namespace tornelis {
 TornelisApplication::TornelisApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
-    if (qtTexts_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(&qtTexts_);
+    // Qt's Russian texts from its translations folder, or from the program
+    // itself where Qt has none on the machine (the static Windows build).
+    for (const QString &folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/translations")}) {
+        if (qtTexts_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            installTranslator(&qtTexts_);
+            break;
+        }
+    }
 }
 
 void TornelisApplication::ReportError(const QString &message)

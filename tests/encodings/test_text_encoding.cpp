@@ -75,6 +75,8 @@ void TestTextEncoding::decodeWithAndWithoutMark()
 void TestTextEncoding::windows1251AgreesWithTheCodePage()
 {
     QStringDecoder reference("windows-1251");
+    if (!reference.isValid())
+        QSKIP("this Qt has no Windows-1251 codec of its own to compare with (no ICU)");
     for (int byte = 0; byte < 256; ++byte) {
         const QByteArray one(1, char(byte));
         QCOMPARE(DecodeWindows1251(one), reference.decode(one));

@@ -279,11 +279,14 @@ void TestDuridod::connectsWhateverTheFolderIsCalled_data()
 void TestDuridod::connectsWhateverTheFolderIsCalled()
 {
     QFETCH(QString, folder);
-    QVERIFY(QDir(dir_.path()).mkpath(folder));
+    if (!QDir(dir_.path()).mkpath(folder))
+        QSKIP("this system allows no such folder name");
     const QString path = dir_.path() + QLatin1Char('/') + folder + QStringLiteral("/forms.db");
     WriteTestDatabase(path, Dictionary());
     QDir::setCurrent(dir_.path());
-    const QStringList spellings{path, QLatin1Char('/') + path, folder + QStringLiteral("/forms.db")};
+    QStringList spellings{path, folder + QStringLiteral("/forms.db")};
+    if (path.startsWith(QLatin1Char('/')))
+        spellings.append(QLatin1Char('/') + path);  // a second slash names the same file
     for (const QString &spelling : spellings) {
         DURIDOD engine;
         engine.Connect(spelling);
@@ -345,7 +348,7 @@ void TestDuridod::statementFailureThrowsAndNextCommandStartsClean()
         engine.FindLemmas(QStringLiteral("стол"));
         QFAIL("a lookup without forms_view must fail");
     } catch (const DatabaseError &error) {
-        QCOMPARE(error.message(), QStringLiteral("Словарь «%1» повреждён: его нельзя прочитать").arg(path));
+        QCOMPARE(error.message(), QStringLiteral("Словарь «%1» повреждён: его нельзя прочитать").arg(QDir::toNativeSeparators(path)));
     }
     QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("елка"));
 
@@ -372,7 +375,7 @@ void TestDuridod::endlessViewIsReportedAsDamaged()
         engine.FindLemmas(QStringLiteral("стол"));
         QFAIL("an endless lookup must stop");
     } catch (const DatabaseError &error) {
-        QVERIFY2(error.message().startsWith(QStringLiteral("Словарь «%1» повреждён").arg(path)), qPrintable(error.message()));
+        QVERIFY2(error.message().startsWith(QStringLiteral("Словарь «%1» повреждён").arg(QDir::toNativeSeparators(path))), qPrintable(error.message()));
         QVERIFY(!error.isBusy());
     }
     QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("елка"));
@@ -412,7 +415,7 @@ void TestDuridod::craftedDictionaryEndsTheCommandAsDamaged()
         RunDeclineCommand(engine, {QStringLiteral("стол"), QString(), false, kPlain});
         QFAIL("the command must end as damaged");
     } catch (const DatabaseError &error) {
-        QVERIFY2(error.message().startsWith(QStringLiteral("Словарь «%1» повреждён").arg(path)), qPrintable(error.message()));
+        QVERIFY2(error.message().startsWith(QStringLiteral("Словарь «%1» повреждён").arg(QDir::toNativeSeparators(path))), qPrintable(error.message()));
     }
 }
 

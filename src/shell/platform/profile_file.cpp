@@ -1,13 +1,14 @@
 #include "shell/platform/profile_file.h"
 
-#include "export/save_file.h"
 #include "textmode/read_text_file.h"
 
-#include <QFileInfo>
 #include <QList>
 
 namespace tornelis {
 namespace {
+
+// No real profile file comes near this.
+constexpr qint64 kLongestProfile = 1024 * 1024;
 
 // The section a line opens ("[VIEW]" -> "VIEW"), if it opens one.
 std::optional<QString> SectionOf(const QString &line)
@@ -38,9 +39,12 @@ QList<QByteArray> SplitKeepingEnds(const QByteArray &content)
     return lines;
 }
 
-// A profile file's whole content. No real profile file comes near the
-// limit; a FIFO, a device or a huge file is no profile file.
-constexpr qint64 kLongestProfile = 1024 * 1024;
+QByteArray LineEnding(const QByteArray &content)
+{
+    return content.contains("\r\n") || !content.contains('\n') ? QByteArray("\r\n") : QByteArray("\n");
+}
+
+}  // namespace
 
 std::optional<QByteArray> ReadProfileContent(const QString &path)
 {
@@ -49,13 +53,6 @@ std::optional<QByteArray> ReadProfileContent(const QString &path)
         return std::nullopt;
     return read.bytes;
 }
-
-QByteArray LineEnding(const QByteArray &content)
-{
-    return content.contains("\r\n") || !content.contains('\n') ? QByteArray("\r\n") : QByteArray("\n");
-}
-
-}  // namespace
 
 std::optional<QString> ReadProfileString(const QByteArray &content, const QString &section, const QString &key)
 {
@@ -121,27 +118,6 @@ std::optional<qint64> ParseProfileNumber(const QString &value)
     else
         number = trimmed.toLongLong(&ok, 10);
     return ok ? std::optional<qint64>(number) : std::nullopt;
-}
-
-std::optional<QString> ReadProfileFile(const QString &path, const QString &section, const QString &key)
-{
-    const std::optional<QByteArray> content = ReadProfileContent(path);
-    if (!content)
-        return std::nullopt;
-    return ReadProfileString(*content, section, key);
-}
-
-bool WriteProfileFile(const QString &path, const QString &section, const QString &key, const QString &value)
-{
-    QByteArray content;
-    if (QFileInfo::exists(path)) {
-        // What could not be read is not replaced.
-        const std::optional<QByteArray> existing = ReadProfileContent(path);
-        if (!existing)
-            return false;
-        content = *existing;
-    }
-    return !SaveWholeFile(path, WriteProfileString(content, section, key, value)).failed();
 }
 
 }  // namespace tornelis

@@ -19,6 +19,10 @@ QByteArray WriteProfileString(const QByteArray &content, const QString &section,
 // when it is no number.
 std::optional<qint64> ParseProfileNumber(const QString &value);
 
+// The whole content of a profile file: a regular file of up to 1 MiB (no
+// FIFO, no device); nothing otherwise.
+std::optional<QByteArray> ReadProfileContent(const QString &path);
+
 // Reads key of section from the file at path; nothing when the key is
 // missing, or the file (a regular file of up to 1 MiB: no FIFO, no device).
 std::optional<QString> ReadProfileFile(const QString &path, const QString &section, const QString &key);

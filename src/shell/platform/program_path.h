@@ -5,15 +5,15 @@
 namespace tornelis {
 
 // Publishes where the program lives: the program directory followed by the
-// fixed name of the executable, as "Path" in the section [Tornelis] of the
-// per-user configuration file "Quillon Software/Tornelis.conf", which
-// stands in for the registry. Returns false only where a failure must end
-// the start (the registry); the stand-in is written when it can be.
+// fixed name of the executable, as the string value "Path". On Windows under
+// HKEY_CURRENT_USER\SOFTWARE\Quillon Software\Tornelis; elsewhere in the
+// section [Tornelis] of the per-user configuration file
+// "Quillon Software/Tornelis.conf", which stands in for the registry.
+// Returns false only where a failure must end the start (the registry); the
+// stand-in is written when it can be.
 bool PublishProgramPath(const QString &programDirectory);
 
-// The configuration file PublishProgramPath writes.
+// The configuration file that stands in for the registry.
 QString ProgramPathFile();
-
-inline const QString kExecutableName = QStringLiteral("tornelis");
 
 }  // namespace tornelis

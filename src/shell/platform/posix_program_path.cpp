@@ -6,6 +6,11 @@
 #include <QStandardPaths>
 
 namespace tornelis {
+namespace {
+
+const QString kExecutableName = QStringLiteral("tornelis");
+
+}  // namespace
 
 QString ProgramPathFile()
 {
