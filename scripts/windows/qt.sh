@@ -3,6 +3,8 @@
 # the Qt the Linux build uses, once, into a cache folder outside the checkout.
 # The folder's name carries the Qt version and a hash of the configure
 # options, so a changed option builds a new Qt. Prints the Qt prefix.
+#   qt.sh            builds it when missing
+#   qt.sh --cached   only says whether it is there (exit status 1 if not)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -36,6 +38,7 @@ if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
+[ "${1:-}" != --cached ] || exit 1
 
 install_missing_packages g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build cmake \
   qt6-base-dev-tools qt6-base-dev dpkg-dev xz-utils >&2
