@@ -26,6 +26,19 @@ bool IsHeader(const TableShape &shape, int column, int row)
     return column < shape.fixedColumns || row < shape.fixedRows;
 }
 
+// The page "Другие формы" as lines: its caption, header and rows, a heading
+// alone on its line; nothing when the lemma has no such form.
+QString OtherFormsText(const QList<OtherForm> &forms)
+{
+    if (forms.isEmpty())
+        return {};
+    QString text = OtherFormsCaption(forms.size()) + QLatin1Char('\n') + OtherFormsHeaders().join(QLatin1Char('\t')) +
+                   QLatin1Char('\n');
+    for (const OtherFormsRow &row : OtherFormsRows(forms))
+        text += (row.heading ? row.form : row.form + QLatin1Char('\t') + row.description) + QLatin1Char('\n');
+    return text;
+}
+
 }  // namespace
 
 DeclinedWord DeclineWord(DURIDOD &engine, const QString &word, bool restoreYo, const RenderOptions &render)
@@ -33,7 +46,7 @@ DeclinedWord DeclineWord(DURIDOD &engine, const QString &word, bool restoreYo, c
     const DeclineOutcome outcome = RunDeclineCommand(engine, {word, QString(), restoreYo, render});
     DeclinedWord declined{outcome.word, {}};
     for (qsizetype tab = 0; tab < outcome.lemmaCaptions.size(); ++tab) {
-        ParadigmTables tables = tab == 0 ? outcome.tables : engine.FillTables(int(tab), render);
+        ParadigmTables tables = tab == 0 ? outcome.tables : engine.FillTables(int(tab), render, outcome.typed);
         const ParadigmPage page = tables.page.value_or(ParadigmPage::Declension);
         declined.lemmas.append({outcome.lemmaCaptions.at(tab), page, std::move(tables)});
     }
@@ -49,7 +62,7 @@ QString DeclinedWordText(const DeclinedWord &declined)
             return IsHeader(view.shape, column, row) ? view.headers.at(column, row) : view.cells.at(column, row);
         });
         table.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        blocks.append(lemma.caption + QLatin1Char('\n') + table);
+        blocks.append(lemma.caption + QLatin1Char('\n') + table + OtherFormsText(lemma.tables.other));
     }
     return blocks.join(QLatin1Char('\n'));
 }
@@ -70,10 +83,14 @@ QJsonObject DeclinedWordJson(const DeclinedWord &declined)
                                          {"tags", view.tags.at(column, row)}});
             }
         }
+        QJsonArray other;
+        for (const OtherForm &form : lemma.tables.other)
+            other.append(QJsonObject{{"form", form.text}, {"tags", form.tags}, {"group", OtherFormGroupName(form.group)}});
         lemmas.append(QJsonObject{
             {"caption", lemma.caption},
             {"page", lemma.page == ParadigmPage::Conjugation ? QStringLiteral("conjugation") : QStringLiteral("declension")},
-            {"cells", cells}});
+            {"cells", cells},
+            {"other", other}});
     }
     return QJsonObject{{"word", declined.word}, {"lemmas", lemmas}};
 }

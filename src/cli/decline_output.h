@@ -21,10 +21,13 @@ struct DeclinedWord {
 DeclinedWord DeclineWord(DURIDOD &engine, const QString &word, bool restoreYo, const RenderOptions &render);
 
 // Each lemma's caption, then its table with the header labels of its page,
-// cells separated by TAB, lines ended by LF; a blank line between lemmas.
+// cells separated by TAB, lines ended by LF, then its other forms (the page
+// "Другие формы": caption, header, headings and forms with descriptions);
+// a blank line between lemmas.
 QString DeclinedWordText(const DeclinedWord &declined);
 
-// {"word", "lemmas": [{"caption", "page", "cells": [{"row", "column", "form", "tags"}]}]}
+// {"word", "lemmas": [{"caption", "page", "cells": [{"row", "column", "form", "tags"}],
+//                      "other": [{"form", "tags", "group"}]}]}
 QJsonObject DeclinedWordJson(const DeclinedWord &declined);
 
 }  // namespace tornelis

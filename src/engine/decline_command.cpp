@@ -10,7 +10,8 @@ DeclineOutcome RunDeclineCommand(DURIDOD &engine, const DeclineRequest &request)
     DeclineOutcome outcome;
     outcome.word = request.restoreYo ? engine.RestoreYo(request.word) : request.word;
     outcome.lemmaCaptions = engine.FindLemmas(outcome.word);
-    outcome.tables = engine.FillTables(0, request.render);
+    outcome.typed = {outcome.word, !request.restoreYo};
+    outcome.tables = engine.FillTables(0, request.render, outcome.typed);
     return outcome;
 }
 

@@ -16,6 +16,7 @@ struct DeclineRequest {
 
 struct DeclineOutcome {
     QString word;              // the word as looked up, "ё" restored
+    TypedForm typed;           // the cells of every lemma's tables that hold it stand out
     QStringList lemmaCaptions; // one per lemma tab; the first is selected
     ParadigmTables tables;     // filled for the first lemma
 };

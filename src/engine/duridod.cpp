@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tornelis {
 namespace {
 
@@ -19,17 +21,59 @@ constexpr qsizetype kMostLemmaTabs = 500;
 const QString kLexemeForms =
     QStringLiteral("select word,prop,accent from forms_view where initform_id=:ID;");
 
-void PlaceRow(ParadigmTables &tables, const QString &cellText, const QString &tags)
+// Puts a form into the cells of the selected page that its tags place it in;
+// returns those cells.
+QList<CellPosition> PlaceRow(ParadigmTables &tables, const QString &cellText, const QString &tags)
 {
-    if (tables.page == ParadigmPage::Conjugation) {
-        for (const CellPosition &cell : PlaceOnConjugation(tags)) {
-            tables.conjugation.set(cell.column, cell.row, cellText);
-            tables.conjugationTags.set(cell.column, cell.row, tags);
-        }
-    } else if (const std::optional<CellPosition> cell = PlaceOnDeclension(tags)) {
-        tables.declension.set(cell->column, cell->row, cellText);
-        tables.declensionTags.set(cell->column, cell->row, tags);
+    const bool conjugation = tables.page == ParadigmPage::Conjugation;
+    QList<CellPosition> cells;
+    if (conjugation)
+        cells = PlaceOnConjugation(tags);
+    else if (const std::optional<CellPosition> cell = PlaceOnDeclension(tags))
+        cells.append(*cell);
+    for (const CellPosition &cell : cells) {
+        (conjugation ? tables.conjugation : tables.declension).set(cell.column, cell.row, cellText);
+        (conjugation ? tables.conjugationTags : tables.declensionTags).set(cell.column, cell.row, tags);
     }
+    return cells;
+}
+
+// A form as the dictionary delivered it, and the cells it went into.
+struct DeliveredForm {
+    QString word;
+    OtherForm shown;
+    QList<CellPosition> cells;
+};
+
+// The forms whose cells (if any) now show another form: a later variant
+// took the cell, or the table has none for them.
+QList<OtherForm> FormsInNoCell(const QList<DeliveredForm> &delivered, const ParadigmGrid &page)
+{
+    QList<OtherForm> other;
+    for (const DeliveredForm &form : delivered) {
+        const bool inCell = std::any_of(form.cells.cbegin(), form.cells.cend(), [&](const CellPosition &cell) {
+            return page.at(cell.column, cell.row) == form.shown.text;
+        });
+        if (!inCell && IsListedOtherForm(form.shown.tags) && !other.contains(form.shown))
+            other.append(form.shown);
+    }
+    std::stable_sort(other.begin(), other.end(),
+                     [](const OtherForm &a, const OtherForm &b) { return a.group < b.group; });
+    return other;
+}
+
+// The cells whose form is the typed one.
+QList<CellPosition> TypedCells(const QList<DeliveredForm> &delivered, const ParadigmGrid &page, const TypedForm &typed)
+{
+    QList<CellPosition> cells;
+    for (const DeliveredForm &form : delivered) {
+        for (const CellPosition &cell : form.cells) {
+            const bool holdsIt = page.at(cell.column, cell.row) == form.shown.text && typed.Matches(form.word);
+            if (holdsIt && !cells.contains(cell))
+                cells.append(cell);
+        }
+    }
+    return cells;
 }
 
 }  // namespace
@@ -129,7 +173,7 @@ QStringList DURIDOD::FindLemmas(const QString &word)
     });
 }
 
-ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options)
+ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options, const TypedForm &typed)
 {
     ParadigmTables tables;
     if (selectedTab < 0 || selectedTab >= LemmaIds.size() || !Connected)
@@ -138,14 +182,22 @@ ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options
     return Checked([&] {
         SqliteStatement forms(database_, kLexemeForms);
         forms.bindText(":ID", LemmaIds.at(selectedTab));
+        QList<DeliveredForm> delivered;
         while (forms.step()) {
+            const QString word = forms.columnText(0);
             const QString tags = forms.columnText(1);
             if (!tables.page) {
                 tables.page = PartOfSpeechLabel(tags) == VerbLabel() ? ParadigmPage::Conjugation
                                                                      : ParadigmPage::Declension;
             }
-            PlaceRow(tables, RenderCell(forms.columnText(0), forms.columnInt(2), options), tags);
+            const QString text = RenderCell(word, forms.columnInt(2), options);
+            const QList<CellPosition> cells = PlaceRow(tables, text, tags);
+            delivered.append({word, {text, tags, GroupOfForm(tags), typed.Matches(word)}, cells});
         }
+        const bool conjugation = tables.page == ParadigmPage::Conjugation;
+        const ParadigmGrid &page = conjugation ? tables.conjugation : tables.declension;
+        tables.other = FormsInNoCell(delivered, page);
+        (conjugation ? tables.conjugationTyped : tables.declensionTyped) = TypedCells(delivered, page, typed);
         return tables;
     });
 }

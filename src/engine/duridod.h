@@ -1,8 +1,10 @@
 #pragma once
 
+#include "engine/other_forms.h"
 #include "engine/paradigm_grid.h"
 #include "engine/paradigm_tables.h"
 #include "engine/sqlite_database.h"
+#include "engine/typed_form.h"
 #include "render/render_options.h"
 
 #include <QString>
@@ -23,13 +25,18 @@ public:
 inline const QString kConnectionErrorMessage = QStringLiteral("Ошибка подключения к базе данных");
 
 // The contents of both tables after a fill: the visible cells and, in the
-// twins, the tag string of each shown form. Header cells are left empty.
+// twins, the tag string of each shown form, with the cells that hold the
+// typed form; and the forms no cell shows. Header cells are left empty.
 struct ParadigmTables {
     std::optional<ParadigmPage> page;  // the page to select; none leaves it as it is
     ParadigmGrid declension{kDeclensionShape.columns, kDeclensionShape.rows};
     ParadigmGrid declensionTags{kDeclensionShape.columns, kDeclensionShape.rows};
     ParadigmGrid conjugation{kConjugationShape.columns, kConjugationShape.rows};
     ParadigmGrid conjugationTags{kConjugationShape.columns, kConjugationShape.rows};
+    QList<CellPosition> declensionTyped;
+    QList<CellPosition> conjugationTyped;
+    // In the order the dictionary delivers them, grouped by OtherFormGroup.
+    QList<OtherForm> other;
 };
 
 // The dictionary engine: the connection to forms.db, the lemma lookup with
@@ -64,7 +71,7 @@ public:
     QStringList FindLemmas(const QString &word);
 
     // Both tables filled with the forms of the lemma of tab selectedTab.
-    ParadigmTables FillTables(int selectedTab, const RenderOptions &options);
+    ParadigmTables FillTables(int selectedTab, const RenderOptions &options, const TypedForm &typed = {});
 
 private:
     template <typename Work>
