@@ -91,4 +91,9 @@ QColor HeaderCellText()
     return kText;
 }
 
+QColor TypedCellBackground()
+{
+    return QColor(0xFF, 0xEE, 0xB0);
+}
+
 }  // namespace tornelis

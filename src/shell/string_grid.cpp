@@ -15,6 +15,8 @@ namespace {
 constexpr int kRowHeight = 18;
 constexpr int kBorderGrip = 3;
 constexpr int kMinimumColumnWidth = 12;
+// Marks a header cell or a heading row's cell.
+constexpr int kHeaderRole = Qt::UserRole;
 
 }  // namespace
 
@@ -39,17 +41,8 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
     viewport()->setMouseTracking(true);
 
     for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            auto *item = new QTableWidgetItem;
-            if (IsBodyCell(column, row)) {
-                item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-            } else {
-                // Header cells cannot be selected nor become current.
-                item->setFlags(Qt::NoItemFlags);
-                item->setData(Qt::UserRole, true);
-            }
-            setItem(row, column, item);
-        }
+        for (int column = 0; column < columns; ++column)
+            MakeCell(column, row);
     }
     setCurrentCell(fixedRows, fixedColumns, QItemSelectionModel::NoUpdate);
 
@@ -85,9 +78,58 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
     }
 }
 
+void StringGrid::MakeCell(int column, int row)
+{
+    auto *cell = new QTableWidgetItem;
+    if (column >= fixedColumns_ && row >= fixedRows_) {
+        cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    } else {
+        // Header cells cannot be selected nor become current.
+        cell->setFlags(Qt::NoItemFlags);
+        cell->setData(kHeaderRole, true);
+    }
+    setItem(row, column, cell);
+}
+
 bool StringGrid::IsBodyCell(int column, int row) const
 {
-    return column >= fixedColumns_ && row >= fixedRows_ && column < columnCount() && row < rowCount();
+    return column >= fixedColumns_ && row >= fixedRows_ && column < columnCount() && row < rowCount() &&
+           !item(row, column)->data(kHeaderRole).toBool();
+}
+
+void StringGrid::SetBodyRowCount(int count)
+{
+    clearSpans();
+    setRowCount(fixedRows_ + count);
+    for (int row = fixedRows_; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column)
+            MakeCell(column, row);
+    }
+}
+
+void StringGrid::SetHeadingRow(int row, const QString &text, const QColor &background, const QColor &foreground)
+{
+    for (int column = 0; column < columnCount(); ++column) {
+        QTableWidgetItem *cell = item(row, column);
+        cell->setFlags(Qt::NoItemFlags);
+        cell->setData(kHeaderRole, true);
+        cell->setBackground(background);
+        cell->setForeground(foreground);
+        cell->setText(column == 0 ? text : QString());
+    }
+    QFont font = item(row, 0)->font();
+    font.setBold(true);
+    item(row, 0)->setFont(font);
+    setSpan(row, 0, 1, columnCount());
+}
+
+void StringGrid::SetStandingOut(int column, int row, const QColor &background)
+{
+    QTableWidgetItem *cell = item(row, column);
+    QFont font = this->font();
+    font.setBold(background.isValid());
+    cell->setFont(font);
+    cell->setBackground(background.isValid() ? QBrush(background) : QBrush());
 }
 
 QString StringGrid::Cells(int column, int row) const

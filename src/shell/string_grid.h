@@ -26,6 +26,14 @@ public:
     int FixedRows() const { return fixedRows_; }
     bool IsBodyCell(int column, int row) const;
 
+    // The grid gets count empty body rows under its fixed rows.
+    void SetBodyRowCount(int count);
+    // A body row becomes a heading across the grid: drawn like a header cell,
+    // never selected nor current.
+    void SetHeadingRow(int row, const QString &text, const QColor &background, const QColor &foreground);
+    // The cell stands out (bold, on background) or, with an invalid colour, no longer.
+    void SetStandingOut(int column, int row, const QColor &background);
+
 signals:
     // A body cell became the current cell: the mouse button was released
     // over the body, or the keyboard moved the current cell.
@@ -42,6 +50,7 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
+    void MakeCell(int column, int row);
     int ColumnBorderAt(int x) const;
     int FixedWidth() const;
     void ShareWidth();

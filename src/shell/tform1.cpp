@@ -34,6 +34,10 @@ namespace {
 constexpr QSize kClientSize(1055, 458);
 constexpr QSize kSmallestClientSize(820, 440);
 constexpr QSize kPortraitSize(200, 400);
+// The page "Другие формы": a header row over the form and its description;
+// the rows follow the lemma.
+constexpr TableShape kOtherFormsShape{2, 1, 0, 1};
+const QList<int> kOtherFormsColumnWidths{170, 520};
 
 QPushButton *MakeButton(const QString &name, const QString &caption, QSize size, QWidget *parent)
 {
@@ -198,12 +202,18 @@ void TForm1::CreateControls()
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Торнелис"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Спряжение глаголов"));
+    TabSheet3 = new QWidget;
+    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    PageControl1->addTab(TabSheet3, OtherFormsCaption(0));
     StringGrid1 = MakeGrid(QStringLiteral("StringGrid1"), kDeclensionShape, false, TabSheet1);
     StringGrid11 = MakeGrid(QStringLiteral("StringGrid11"), kDeclensionShape, true, TabSheet1);
     StringGrid2 = MakeGrid(QStringLiteral("StringGrid2"), kConjugationShape, false, TabSheet2);
     StringGrid21 = MakeGrid(QStringLiteral("StringGrid21"), kConjugationShape, true, TabSheet2);
     FitGrid(StringGrid1, TabSheet1);
+    StringGrid3 = MakeGrid(QStringLiteral("StringGrid3"), kOtherFormsShape, false, TabSheet3);
+    StringGrid31 = MakeGrid(QStringLiteral("StringGrid31"), kOtherFormsShape, true, TabSheet3);
     FitGrid(StringGrid2, TabSheet2);
+    FitGrid(StringGrid3, TabSheet3);
     Memo1 = new QPlainTextEdit(TabSheet2);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -344,7 +354,7 @@ void TForm1::CreateMenu()
 void TForm1::SetFocusOrder()
 {
     const QList<QWidget *> order{Memo2, BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5, TabControl1,
-                                 ComboBox1, BitBtn6, PageControl1, StringGrid1, StringGrid2};
+                                 ComboBox1, BitBtn6, PageControl1, StringGrid1, StringGrid2, StringGrid3};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
     TabControl1->setFocusPolicy(Qt::StrongFocus);
@@ -370,6 +380,7 @@ void TForm1::ConnectHandlers()
     connect(Memo2, &TextBox::Click, this, handler(&TForm1::Memo2Click));
     connect(StringGrid1, &StringGrid::Click, this, handler(&TForm1::StringGrid1Click));
     connect(StringGrid2, &StringGrid::Click, this, handler(&TForm1::StringGrid2Click));
+    connect(StringGrid3, &StringGrid::Click, this, handler(&TForm1::StringGrid3Click));
     connect(N12, &QAction::triggered, this, handler(&TForm1::N12Click));
 
     connect(N19, &QAction::triggered, this, handler(&TForm1::N19Click));
@@ -412,6 +423,10 @@ void TForm1::WriteTableHeaders()
     };
     write(StringGrid1, DeclensionHeaders(), DeclensionColumnWidths());
     write(StringGrid2, ConjugationHeaders(), ConjugationColumnWidths());
+    ParadigmGrid otherHeaders(kOtherFormsShape.columns, kOtherFormsShape.rows);
+    for (int column = 0; column < kOtherFormsShape.columns; ++column)
+        otherHeaders.set(column, 0, OtherFormsHeaders().at(column));
+    write(StringGrid3, otherHeaders, kOtherFormsColumnWidths);
 }
 
 void TForm1::AssignPictures()

@@ -92,6 +92,9 @@ public:
     StringGrid *StringGrid11 = nullptr;
     StringGrid *StringGrid2 = nullptr;
     StringGrid *StringGrid21 = nullptr;
+    QWidget *TabSheet3 = nullptr;        // "Другие формы"
+    StringGrid *StringGrid3 = nullptr;   // the forms the two tables have no cell for
+    StringGrid *StringGrid31 = nullptr;  // its hidden twin: the tags of each form
     QPlainTextEdit *Memo1 = nullptr;
     QTabBar *TabControl1 = nullptr;
     QPushButton *BitBtn1 = nullptr;
@@ -119,6 +122,7 @@ public slots:
     void TabControl1Change();
     void StringGrid1Click();
     void StringGrid2Click();
+    void StringGrid3Click();
     void N12Click();
     void N32Click();
     void N33Click();
@@ -169,7 +173,11 @@ private:
     void ShowLemmaTabs(const QStringList &captions);
     void ShowCounters();
     void ShowTables(const ParadigmTables &tables);
+    void ShowOtherForms(const QList<OtherForm> &forms);
+    void InspectForm(const QString &form, const QString &tags);
     void InspectCell(const StringGrid &grid, const StringGrid &twin);
+    // The grid of the page shown: what Копировать and Сохранить export.
+    const StringGrid &ActiveGrid() const;
     bool IsWindowShortcut(const QKeyCombination &key) const;
     void ReportError(const QString &message);
     // Runs an event handler; an error that leaves it goes to ReportError.
@@ -198,6 +206,7 @@ private:
     SingleInstance &singleInstance_;
     DocumentOpener &opener_;
     WebHosts hosts_;
+    TypedForm typed_;  // the last decline command's word: its cells stand out
     QStringList arguments_;
     bool secondInstance_ = false;
     History historyForm_;  // the history file's encoding and mark, without its entries

@@ -29,9 +29,15 @@ CellRange Selection(const StringGrid &grid)
 
 }  // namespace
 
+const StringGrid &TForm1::ActiveGrid() const
+{
+    const QWidget *page = PageControl1->currentWidget();
+    return page == TabSheet3 ? *StringGrid3 : page == TabSheet2 ? *StringGrid2 : *StringGrid1;
+}
+
 void TForm1::N18Click()
 {
-    const StringGrid &grid = PageControl1->currentIndex() == 1 ? *StringGrid2 : *StringGrid1;
+    const StringGrid &grid = ActiveGrid();
     exportText_ = ExportText(ExportRange(Selection(grid), WholeTable(grid)),
                                        [&grid](int column, int row) { return grid.Cells(column, row); });
 }
