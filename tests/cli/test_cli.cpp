@@ -133,6 +133,13 @@ void TestCli::declineAsJsonWithOptions()
     QCOMPARE(lemmas.at(1).toObject().value("page").toString(), QStringLiteral("conjugation"));
     const QJsonObject cell = lemmas.at(0).toObject().value("cells").toArray().at(0).toObject();
     QCOMPARE(cell, QJsonObject({{"row", 1}, {"column", 1}, {"form", "З'АМОК"}, {"tags", "NOUN,inan,masc sing,nomn"}}));
+    // The forms a table has no cell for follow it, with their group.
+    QCOMPARE(lemmas.at(0).toObject().value("other").toArray(), QJsonArray());
+    QCOMPARE(lemmas.at(1).toObject().value("other").toArray(),
+             QJsonArray({QJsonObject({{"form", "ЗАМОКНУТЬ"}, {"tags", "INFN,perf,intr"}, {"group", "infinitive"}})}));
+    QVERIFY(QString::fromUtf8(run({"--db", db_, "decline", "замок"}).out)
+                .endsWith(QStringLiteral("Другие формы (1)\nФорма\tОписание\nИнфинитив\n"
+                                         "за-мок-нуть\tглагол (инфинитив), совершенный вид, непереходный\n")));
     QCOMPARE(words.at(1).toObject().value("word").toString(), QStringLiteral("ёлка"));
     QCOMPARE(run({"--db", db_, "--no-yo", "decline", "елка"}).exitCode, 1);
 }

@@ -52,6 +52,7 @@ private slots:
     void ctrlCInWordBoxRunsTheWindowCopy();
     void cellInspection_data();
     void cellInspection();
+    void otherFormsPageAndTypedCells();
     void noDatabaseIsSilent();
     void brokenDatabaseIsReportedOnce();
     void errorInHandlerIsReportedAndProgramGoesOn();
@@ -246,6 +247,51 @@ void TestTForm1::cellInspection()
     decline(QStringLiteral("стол"));
     QCOMPARE(form_->StatusBar1().width(0), 170);
     QCOMPARE(form_->StatusBar1().text(0), QStringLiteral("Всего запросов: 2"));
+}
+
+void TestTForm1::otherFormsPageAndTypedCells()
+{
+    open();
+    form_ = &window_.form();
+    TForm1 &form = *form_;
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    decline(QStringLiteral("стали"));
+    // The typed form stands out without becoming the current cell or being inspected.
+    QVERIFY(form.StringGrid1->item(2, 2)->font().bold());
+    QVERIFY(!form.StringGrid1->item(1, 1)->font().bold());
+    QCOMPARE(form.StringGrid1->item(2, 2)->background().color(), TypedCellBackground());
+    QCOMPARE(form.StringGrid1->currentRow(), 1);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    QCOMPARE(form.PageControl1->tabText(2), QStringLiteral("Другие формы"));
+    QCOMPARE(form.StringGrid3->rowCount(), 1);
+
+    // Another lemma of the same word: its cells of that word stand out too.
+    form.TabControl1->setCurrentIndex(1);
+    for (int row : {6, 7, 8})
+        QVERIFY(form.StringGrid2->item(row, 5)->font().bold());
+    QVERIFY(!form.StringGrid2->item(3, 6)->font().bold());
+    QCOMPARE(form.PageControl1->tabText(2), QStringLiteral("Другие формы (1)"));
+    QCOMPARE(form.StringGrid3->Cells(0, 1), QStringLiteral("Инфинитив"));
+    QCOMPARE(form.StringGrid3->Cells(0, 2), QStringLiteral("стать"));
+    QVERIFY(!form.StringGrid3->IsBodyCell(0, 1));  // a heading is never current
+
+    // The page inspects and exports like the other two.
+    form.PageControl1->setCurrentIndex(2);
+    StringGrid *grid = form.StringGrid3;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(2, 1)).center());
+    const QString line = QStringLiteral("стать - глагол (инфинитив), совершенный вид, непереходный");
+    QCOMPARE(form.StatusBar1().text(0), line);
+    QCOMPARE(QGuiApplication::clipboard()->text(), line);
+    grid->selectAll();
+    form.N14Click();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("Форма\tОписание\r\nИнфинитив\t\r\nстать\tглагол (инфинитив), совершенный вид, непереходный\r\n"));
+
+    // The next decline command leaves no cell standing out but its own.
+    decline(QStringLiteral("стол"));
+    QVERIFY(!form.StringGrid1->item(2, 2)->font().bold());
+    QVERIFY(form.StringGrid1->item(1, 1)->font().bold());
+    QCOMPARE(form.PageControl1->currentIndex(), 0);
 }
 
 void TestTForm1::noDatabaseIsSilent()

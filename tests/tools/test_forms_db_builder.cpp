@@ -56,6 +56,9 @@ private slots:
     void standardFormsWinTheirCells();
     void oneTabPerLexemeAndItsOwnLemma_data();
     void oneTabPerLexemeAndItsOwnLemma();
+    void otherFormsOfEverydayWords_data();
+    void otherFormsOfEverydayWords();
+    void typedFormInEveryLemma();
     void stressCorrections_data();
     void stressCorrections();
     void yoRules();
@@ -110,7 +113,8 @@ void TestFormsDbBuilder::initTestCase()
              {"другой", "ADJF"},  {"год", "NOUN"},      {"умереть", "INFN"}, {"быть", "INFN"},
              {"что", "NPRO"},     {"он", "NPRO"},       {"гектар", "NOUN"},  {"человек", "NOUN"},
              {"зуб", "NOUN"},     {"сша", "NOUN"},      {"хороший", "ADJF"}, {"жевать", "INFN"},
-             {"гражданин", "NOUN"}, {"вынести", "INFN"}, {"должный", "ADJF"}, {"дать", "INFN"}})
+             {"гражданин", "NOUN"}, {"вынести", "INFN"}, {"должный", "ADJF"}, {"дать", "INFN"},
+             {"сталь", "NOUN"},   {"стать", "INFN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
     const BuildReport report = BuildFormsDb(sources, smallDb_, [](const QString &) {});
@@ -289,6 +293,50 @@ void TestFormsDbBuilder::standardFormsWinTheirCells()
     const ParadigmTables tables = decline(word).tables;
     QCOMPARE(int(tables.page.value()), page);
     QCOMPARE((page == 0 ? tables.declension : tables.conjugation).at(column, row), shown);
+}
+
+void TestFormsDbBuilder::otherFormsOfEverydayWords_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QStringList>("forms");  // the group's forms, in order
+    QTest::newRow("должный: short forms") << "должный" << "short" << QStringList{"должен", "должна", "должно", "должны"};
+    QTest::newRow("хороший: short forms") << "хороший" << "short" << QStringList{"хорош", "хороша", "хорошо", "хороши"};
+    QTest::newRow("читать: infinitive") << "читать" << "infinitive" << QStringList{"читать"};
+    QTest::newRow("читать: imperative") << "читать" << "imperative" << QStringList{"читай", "читайте"};
+    QTest::newRow("читать: gerunds") << "читать" << "gerund" << QStringList{"читавши", "читая", "читав"};
+    QTest::newRow("стол: nothing beyond the table") << "стол" << "" << QStringList{};
+}
+
+void TestFormsDbBuilder::otherFormsOfEverydayWords()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, group);
+    QFETCH(QStringList, forms);
+    const QList<OtherForm> other = decline(word).tables.other;
+    QStringList inGroup;
+    for (const OtherForm &form : other) {
+        if (OtherFormGroupName(form.group) == group)
+            inGroup.append(form.text);
+    }
+    QCOMPARE(inGroup, forms);
+    if (group.isEmpty())
+        QVERIFY(other.isEmpty());
+}
+
+void TestFormsDbBuilder::typedFormInEveryLemma()
+{
+    QCOMPARE(decline(QStringLiteral("столами")).tables.declensionTyped, QList<CellPosition>({{4, 5}}));
+
+    // стали: the genitive, dative and prepositional singular and the nominative
+    // plural of сталь; the past plural of стать in the rows Мы, Вы and Они.
+    const DeclineOutcome stali = decline(QStringLiteral("стали"));
+    QCOMPARE(stali.lemmaCaptions.size(), 2);
+    QCOMPARE(stali.tables.declensionTyped,
+             QList<CellPosition>({{2, 2}, {2, 3}, {2, 6}, {4, 1}, {4, 4}}));
+    engine_->StartCommand();
+    const ParadigmTables verb = engine_->FillTables(1, kPlain, stali.typed);
+    QCOMPARE(verb.conjugationTyped, QList<CellPosition>({{5, 6}, {5, 7}, {5, 8}}));
 }
 
 void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma_data()
