@@ -26,14 +26,15 @@ const QString kLexemeForms =
 QList<CellPosition> PlaceRow(ParadigmTables &tables, const QString &cellText, const QString &tags)
 {
     const bool conjugation = tables.page == ParadigmPage::Conjugation;
+    ParadigmGrid &texts = conjugation ? tables.conjugation : tables.declension;
+    ParadigmGrid &tagGrid = conjugation ? tables.conjugationTags : tables.declensionTags;
     QList<CellPosition> cells;
-    if (conjugation)
-        cells = PlaceOnConjugation(tags);
-    else if (const std::optional<CellPosition> cell = PlaceOnDeclension(tags))
-        cells.append(*cell);
-    for (const CellPosition &cell : cells) {
-        (conjugation ? tables.conjugation : tables.declension).set(cell.column, cell.row, cellText);
-        (conjugation ? tables.conjugationTags : tables.declensionTags).set(cell.column, cell.row, tags);
+    for (const CellPosition &cell : conjugation ? PlaceOnConjugation(tags) : PlaceOnDeclension(tags)) {
+        if (KeepsCell(tagGrid.at(cell.column, cell.row), tags))
+            continue;
+        texts.set(cell.column, cell.row, cellText);
+        tagGrid.set(cell.column, cell.row, tags);
+        cells.append(cell);
     }
     return cells;
 }

@@ -35,7 +35,8 @@ std::optional<int> FirstContained(const QString &text, const std::array<std::pai
 constexpr std::array<std::pair<const char *, int>, 6> kCaseRows{{
     {"nomn", 1}, {"gent", 2}, {"datv", 3}, {"accs", 4}, {"ablt", 5}, {"loct", 6}}};
 constexpr std::array<std::pair<const char *, int>, 3> kGenderColumns{{{"masc", 1}, {"femn", 2}, {"neut", 3}}};
-constexpr std::array<std::pair<const char *, int>, 3> kTenseColumns{{{"pres", 4}, {"past", 5}, {"futr", 6}}};
+constexpr int kPastColumn = 5;
+constexpr std::array<std::pair<const char *, int>, 3> kTenseColumns{{{"pres", 4}, {"past", kPastColumn}, {"futr", 6}}};
 constexpr std::array<std::pair<const char *, int>, 3> kPluralPersonRows{{{"1per", 6}, {"2per", 7}, {"3per", 8}}};
 constexpr std::array<std::pair<const char *, int>, 5> kSingularRows{{
     {"1per", 1}, {"2per", 2}, {"masc", 3}, {"femn", 4}, {"neut", 5}}};
@@ -82,20 +83,30 @@ QList<int> ConjugationColumnWidths()
     return {90, 40, 60, 80, 150, 150, 150};
 }
 
-std::optional<CellPosition> PlaceOnDeclension(const QString &tags)
+QList<CellPosition> PlaceOnDeclension(const QString &tags)
 {
     const QString formGroup = NthField(tags, 1, QStringLiteral(" "));
     const std::optional<int> row = FirstContained(formGroup, kCaseRows);
     if (!row)
-        return std::nullopt;
+        return {};
     if (formGroup.contains(QLatin1String("plur")))
-        return CellPosition{4, *row};
-    if (!formGroup.contains(QLatin1String("sing")))
-        return std::nullopt;
-    const std::optional<int> column = FirstContained(tags, kGenderColumns);
-    if (!column)
-        return std::nullopt;
-    return CellPosition{*column, *row};
+        return {{4, *row}};
+    // A gender without a number (два, две) is still that gender's form.
+    if (const std::optional<int> column = FirstContained(tags, kGenderColumns))
+        return {{*column, *row}};
+    // Without a gender (я, себя, сколько, пять) the form serves all three.
+    QList<CellPosition> cells;
+    for (const auto &[code, column] : kGenderColumns)
+        cells.append({column, *row});
+    return cells;
+}
+
+bool KeepsCell(const QString &shownTags, const QString &newTags)
+{
+    const auto formGroupHas = [](const QString &tags, QLatin1String grammeme) {
+        return NthField(tags, 1, QStringLiteral(" ")).split(QLatin1Char(',')).contains(grammeme);
+    };
+    return formGroupHas(shownTags, QLatin1String("inan")) && formGroupHas(newTags, QLatin1String("anim"));
 }
 
 QList<CellPosition> PlaceOnConjugation(const QString &tags)
@@ -116,8 +127,10 @@ QList<CellPosition> PlaceOnConjugation(const QString &tags)
         return {};
     if (const std::optional<int> row = FirstContained(tags, kSingularRows))
         return {{*column, *row}};
+    // A third person without a gender (читает), or a present or future
+    // without a person (хочется, стоит), is the form of Он, Она and Оно alike.
     QList<CellPosition> cells;
-    if (tags.contains(QLatin1String("3per"))) {
+    if (tags.contains(QLatin1String("3per")) || *column != kPastColumn) {
         for (int row : kThirdPersonSingularRows)
             cells.append({*column, row});
     }

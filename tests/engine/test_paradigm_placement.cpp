@@ -17,6 +17,8 @@ private slots:
     void declension();
     void conjugation_data();
     void conjugation();
+    void inanimateAccusativeKeepsItsCell_data();
+    void inanimateAccusativeKeepsItsCell();
     void labels_data();
     void labels();
     void nthField_data();
@@ -39,11 +41,16 @@ void TestParadigmPlacement::declension_data()
     QTest::newRow("second genitive") << "NOUN,inan,masc sing,gen2" << Cells{};
     QTest::newRow("second locative") << "NOUN,inan,masc sing,loc2" << Cells{};
     QTest::newRow("vocative") << "NOUN,anim,femn,Name sing,voct" << Cells{};
-    QTest::newRow("common gender singular") << "NOUN,anim,Ms-f sing,nomn" << Cells{};
+    // Without a gender of its own, a singular or a form without a number
+    // serves all three genders; a gender without a number is that gender's.
+    QTest::newRow("common gender singular") << "NOUN,anim,Ms-f sing,nomn" << Cells{{1, 1}, {2, 1}, {3, 1}};
+    QTest::newRow("pronoun without gender") << "NPRO,1per sing,gent" << Cells{{1, 2}, {2, 2}, {3, 2}};
+    QTest::newRow("numeral without gender or number") << "NUMR inan,accs" << Cells{{1, 4}, {2, 4}, {3, 4}};
+    QTest::newRow("numeral with gender, no number") << "NUMR femn,nomn" << Cells{{2, 1}};
     QTest::newRow("common gender plural") << "NOUN,anim,Ms-f plur,nomn" << Cells{{4, 1}};
     QTest::newRow("no form group") << "INFN,impf,tran" << Cells{};
     QTest::newRow("case only in lexeme group") << "NOUN,nomn sing" << Cells{};
-    QTest::newRow("no number") << "NOUN,inan,masc nomn" << Cells{};
+    QTest::newRow("no number") << "NOUN,inan,masc nomn" << Cells{{1, 1}};
     QTest::newRow("empty") << "" << Cells{};
 }
 
@@ -51,8 +58,28 @@ void TestParadigmPlacement::declension()
 {
     QFETCH(QString, tags);
     QFETCH(Cells, cells);
-    const std::optional<CellPosition> placed = PlaceOnDeclension(tags);
-    QCOMPARE(placed ? Cells{*placed} : Cells{}, cells);
+    QCOMPARE(PlaceOnDeclension(tags), cells);
+}
+
+void TestParadigmPlacement::inanimateAccusativeKeepsItsCell_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("coming");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("animate after inanimate") << "ADJF,Apro inan,masc,sing,accs" << "ADJF,Apro anim,masc,sing,accs"
+                                             << true;
+    QTest::newRow("inanimate after animate") << "NUMR anim,masc,accs" << "NUMR inan,masc,accs" << false;
+    QTest::newRow("an animate noun is no variant") << "NOUN,inan,masc sing,accs" << "NOUN,anim,masc sing,accs"
+                                                   << false;
+    QTest::newRow("empty cell") << "" << "ADJF anim,masc,sing,accs" << false;
+}
+
+void TestParadigmPlacement::inanimateAccusativeKeepsItsCell()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, coming);
+    QFETCH(bool, kept);
+    QCOMPARE(KeepsCell(shown, coming), kept);
 }
 
 void TestParadigmPlacement::conjugation_data()
@@ -73,6 +100,9 @@ void TestParadigmPlacement::conjugation_data()
     QTest::newRow("1 plur pres") << "VERB,impf,tran plur,1per,pres,indc" << Cells{{4, 6}};
     QTest::newRow("2 plur futr") << "VERB,perf,tran plur,2per,futr,indc" << Cells{{6, 7}};
     QTest::newRow("3 plur pres") << "VERB,impf,tran plur,3per,pres,indc" << Cells{{4, 8}};
+    QTest::newRow("impersonal present") << "VERB,impf,intr,Impe sing,pres,indc" << Cells{{4, 3}, {4, 4}, {4, 5}};
+    QTest::newRow("impersonal past keeps its gender") << "VERB,impf,intr,Impe neut,sing,past,indc" << Cells{{5, 5}};
+    QTest::newRow("past without gender or person") << "VERB,impf,intr sing,past,indc" << Cells{};
     QTest::newRow("imperative") << "VERB,impf,tran sing,impr,excl" << Cells{};
     QTest::newRow("infinitive") << "INFN,impf,tran" << Cells{};
     QTest::newRow("no number") << "VERB,impf,tran 3per,pres" << Cells{};

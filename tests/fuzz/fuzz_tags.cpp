@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString tags = QString::fromUtf8(fuzz::FuzzInput(data, size).Rest());
     DescribeTags(tags);
     PartOfSpeechLabel(tags);
-    if (const std::optional<CellPosition> cell = PlaceOnDeclension(tags)) {
-        TORNELIS_FUZZ_CHECK(cell->column > 0 && cell->column < kDeclensionShape.columns);
-        TORNELIS_FUZZ_CHECK(cell->row > 0 && cell->row < kDeclensionShape.rows);
+    for (const CellPosition &cell : PlaceOnDeclension(tags)) {
+        TORNELIS_FUZZ_CHECK(cell.column > 0 && cell.column < kDeclensionShape.columns);
+        TORNELIS_FUZZ_CHECK(cell.row > 0 && cell.row < kDeclensionShape.rows);
     }
     for (const CellPosition &cell : PlaceOnConjugation(tags)) {
         TORNELIS_FUZZ_CHECK(cell.column > 0 && cell.column < kConjugationShape.columns);
