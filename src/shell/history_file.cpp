@@ -64,6 +64,10 @@ QString WriteHistory(const QString &path, const History &history)
     QByteArray bytes = EncodeText(text, history.encoding);
     if (!history.byteOrderMark)
         bytes.remove(0, ByteOrderMark(history.encoding).size());
+    // A word the ANSI code page lacks (Cyrillic on a Western Windows) would
+    // come back as "?": such a history goes in UTF-8 with its mark instead.
+    if (history.encoding == TextEncoding::Ansi && DecodeText(bytes, TextEncoding::Ansi) != text)
+        bytes = EncodeText(text, TextEncoding::Utf8);
     const SaveFailure failure = SaveWholeFile(fullPath, bytes);
     if (failure.failed())
         return QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, failure.reason);

@@ -32,7 +32,8 @@ HistoryRead ReadHistory(const QString &path);
 History ParseHistory(const QByteArray &bytes, bool whole = true);
 
 // Writes the first 100 non-empty entries, each followed by CR LF, in the
-// history's encoding with its mark (none where it was read without one),
+// history's encoding with its mark (none where it was read without one), or
+// in UTF-8 with its mark where the ANSI code page cannot hold every entry,
 // through a temporary file so that a failed write keeps the old file.
 // Returns the error to report, or an empty text.
 QString WriteHistory(const QString &path, const History &history);

@@ -34,6 +34,7 @@ private slots:
     void historyReadsEncodingsAndLineEnds_data();
     void historyReadsEncodingsAndLineEnds();
     void historyWritesFirstHundredInItsEncoding();
+    void ansiHistoryKeepsWhatTheCodePageLacks();
     void historyWriteFailureKeepsTheOldFile();
     void everyWriterKeepsTheOldFileOnAFullDisk_data();
     void everyWriterKeepsTheOldFileOnAFullDisk();
@@ -167,6 +168,19 @@ void TestSettingsHistory::historyWritesFirstHundredInItsEncoding()
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("\xFF\xFE"));
+}
+
+void TestSettingsHistory::ansiHistoryKeepsWhatTheCodePageLacks()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tornelis.history"));
+    QCOMPARE(WriteHistory(path, {{QStringLiteral("дом")}, TextEncoding::Ansi, false}), QString());
+    QCOMPARE(ReadBytes(path), QByteArray("\xE4\xEE\xEC\r\n"));  // the code page holds it: ANSI, no mark
+
+    const QStringList entries{QStringLiteral("дом"), QStringLiteral("ǅep")};
+    QCOMPARE(WriteHistory(path, {entries, TextEncoding::Ansi, false}), QString());
+    QVERIFY(ReadBytes(path).startsWith("\xEF\xBB\xBF\xD0\xB4"));
+    QCOMPARE(ReadHistory(path).history.entries, entries);
 }
 
 void TestSettingsHistory::historyWriteFailureKeepsTheOldFile()
