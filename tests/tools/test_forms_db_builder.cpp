@@ -1,6 +1,7 @@
 #include "build_forms_db.h"
 #include "engine/decline_command.h"
 #include "engine/sqlite_database.h"
+#include "lexeme_rank.h"
 #include "support/files.h"
 #include "support/full_disk.h"
 
@@ -56,6 +57,10 @@ private slots:
     void standardFormsWinTheirCells();
     void oneTabPerLexemeAndItsOwnLemma_data();
     void oneTabPerLexemeAndItsOwnLemma();
+    void lexemeRanks_data();
+    void lexemeRanks();
+    void likelyLemmaFirst_data();
+    void likelyLemmaFirst();
     void otherFormsOfEverydayWords_data();
     void otherFormsOfEverydayWords();
     void typedFormInEveryLemma();
@@ -114,7 +119,8 @@ void TestFormsDbBuilder::initTestCase()
              {"что", "NPRO"},     {"он", "NPRO"},       {"гектар", "NOUN"},  {"человек", "NOUN"},
              {"зуб", "NOUN"},     {"сша", "NOUN"},      {"хороший", "ADJF"}, {"жевать", "INFN"},
              {"гражданин", "NOUN"}, {"вынести", "INFN"}, {"должный", "ADJF"}, {"дать", "INFN"},
-             {"сталь", "NOUN"},   {"стать", "INFN"}})
+             {"сталь", "NOUN"},   {"стать", "INFN"},    {"сто", "NOUN"},     {"сто", "NUMR"},
+             {"того", "NOUN"},    {"тот", "ADJF"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
     const BuildReport report = BuildFormsDb(sources, smallDb_, [](const QString &) {});
@@ -293,6 +299,49 @@ void TestFormsDbBuilder::standardFormsWinTheirCells()
     const ParadigmTables tables = decline(word).tables;
     QCOMPARE(int(tables.page.value()), page);
     QCOMPARE((page == 0 ? tables.declension : tables.conjugation).at(column, row), shown);
+}
+
+void TestFormsDbBuilder::lexemeRanks_data()
+{
+    QTest::addColumn<QList<int>>("tagIds");  // of kRankTags; the lemma first
+    QTest::addColumn<int>("rank");
+    QTest::newRow("standard") << QList<int>{0, 1} << int(LexemeRank::Standard);
+    QTest::newRow("one marked form is still standard") << QList<int>{0, 5} << int(LexemeRank::Standard);
+    QTest::newRow("impersonal") << QList<int>{2} << int(LexemeRank::Impersonal);
+    QTest::newRow("proper name") << QList<int>{3} << int(LexemeRank::ProperName);
+    QTest::newRow("abbreviation") << QList<int>{4} << int(LexemeRank::Abbreviation);
+    QTest::newRow("every form marked") << QList<int>{5, 6} << int(LexemeRank::Marked);
+}
+
+void TestFormsDbBuilder::lexemeRanks()
+{
+    QFETCH(QList<int>, tagIds);
+    QFETCH(int, rank);
+    const QStringList kRankTags{"NOUN,inan,masc sing,nomn",      "NOUN,inan,masc sing,gent",
+                                "VERB,impf,intr,Impe sing,pres,indc", "NOUN,anim,masc,Name sing,nomn",
+                                "NOUN,inan,masc,Fixd,Abbr sing,nomn", "NOUN,inan,masc sing,loct,Arch",
+                                "NOUN,inan,masc sing,datv,Infr"};
+    BuiltLexeme lexeme;
+    for (int id : tagIds)
+        lexeme.forms.push_back({QStringLiteral("слово"), std::uint16_t(id), 0});
+    QCOMPARE(int(LexemeRanker(kRankTags).Rank(lexeme)), rank);
+}
+
+void TestFormsDbBuilder::likelyLemmaFirst_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("captions");
+    // Written in the source's order the abbreviation СТО and the country Того
+    // came first; standard lexemes are numbered before them.
+    QTest::newRow("сто: the numeral before СТО") << "сто" << QStringList{"сто (числительное)", "сто (существительное)"};
+    QTest::newRow("того: тот before Того") << "того" << QStringList{"тот (прилагательное)", "того (существительное)"};
+}
+
+void TestFormsDbBuilder::likelyLemmaFirst()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, captions);
+    QCOMPARE(decline(word).lemmaCaptions, captions);
 }
 
 void TestFormsDbBuilder::otherFormsOfEverydayWords_data()

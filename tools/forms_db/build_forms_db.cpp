@@ -1,10 +1,36 @@
 #include "build_forms_db.h"
 
 #include "forms_db_writer.h"
+#include "lexeme_rank.h"
 #include "lexeme_split.h"
 #include "stress_corrections.h"
 
 namespace tornelis::formsdb {
+namespace {
+
+// Writes one lexeme with its accents, and counts it.
+void WriteLexeme(const BuiltLexeme &lexeme, const SourceLexeme &source, const BuildSources &sources,
+                 FormsDbWriter &writer, BuildReport &report, DictionaryForms &yoForms,
+                 StressCorrectionCounts &corrections)
+{
+    const QStringList lemmas{lexeme.forms[lexeme.lemmaIndex].word, source.lemma};
+    std::vector<int> accents;
+    QStringList tags;
+    accents.reserve(lexeme.forms.size());
+    for (const SourceForm &form : lexeme.forms) {
+        tags.append(sources.corpus.tags().at(form.tagId));
+        accents.push_back(ResolveAccent(sources.stress, form.word, tags.back(), lemmas));
+    }
+    CorrectAccents(lexeme, tags, source.lemma, accents, corrections);
+    for (std::size_t i = 0; i < accents.size(); ++i) {
+        report.accentedRows += accents[i] > 0 ? 1 : 0;
+        yoForms.Add(lexeme.forms[i].word, tags.at(qsizetype(i)));
+    }
+    writer.AddLexeme(lexeme, accents);
+    ++report.lexemes;
+}
+
+}  // namespace
 
 BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, const ProgressReporter &progress)
 {
@@ -15,30 +41,28 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     DictionaryForms yoForms;
     StressCorrectionCounts corrections;
 
+    // Lexemes are numbered rank by rank, so that a word's likely lemma is its
+    // first tab. The first pass writes the standard lexemes and notes which
+    // source lexemes hold lexemes of the other ranks for the later passes.
+    const LexemeRanker ranker(corpus.tags());
     const std::size_t total = sources.lexemes.size();
-    std::size_t nextReport = total / 10;
-    for (std::size_t done = 0; done < total; ++done) {
-        const SourceLexeme &source = sources.lexemes[done];
-        for (const BuiltLexeme &lexeme : splitter.Split(corpus.Expand(source))) {
-            const QStringList lemmas{lexeme.forms[lexeme.lemmaIndex].word, source.lemma};
-            std::vector<int> accents;
-            QStringList tags;
-            accents.reserve(lexeme.forms.size());
-            for (const SourceForm &form : lexeme.forms) {
-                tags.append(corpus.tags().at(form.tagId));
-                accents.push_back(ResolveAccent(sources.stress, form.word, tags.back(), lemmas));
+    std::vector<std::uint8_t> ranksHeld(total, 0);
+    for (int rank = 0; rank < kLexemeRanks; ++rank) {
+        std::size_t nextReport = total / 10;
+        for (std::size_t done = 0; done < total; ++done) {
+            if (rank > 0 && !(ranksHeld[done] & (1U << rank)))
+                continue;
+            const SourceLexeme &source = sources.lexemes[done];
+            for (const BuiltLexeme &lexeme : splitter.Split(corpus.Expand(source))) {
+                const int lexemeRank = int(ranker.Rank(lexeme));
+                ranksHeld[done] |= std::uint8_t(1U << lexemeRank);
+                if (lexemeRank == rank)
+                    WriteLexeme(lexeme, source, sources, writer, report, yoForms, corrections);
             }
-            CorrectAccents(lexeme, tags, source.lemma, accents, corrections);
-            for (std::size_t i = 0; i < accents.size(); ++i) {
-                report.accentedRows += accents[i] > 0 ? 1 : 0;
-                yoForms.Add(lexeme.forms[i].word, tags.at(qsizetype(i)));
+            if (rank == 0 && done + 1 >= nextReport && total >= 10) {
+                progress(QStringLiteral("  lexemes: %1 %").arg((done + 1) * 100 / total));
+                nextReport += total / 10;
             }
-            writer.AddLexeme(lexeme, accents);
-            ++report.lexemes;
-        }
-        if (done + 1 >= nextReport && total >= 10) {
-            progress(QStringLiteral("  lexemes: %1 %").arg((done + 1) * 100 / total));
-            nextReport += total / 10;
         }
     }
     report.rows = writer.rowCount();
