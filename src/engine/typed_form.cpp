@@ -3,24 +3,42 @@
 namespace tornelis {
 namespace {
 
-QString Comparable(const QString &text, bool yoAsE)
+bool Ignored(QChar c)
 {
-    QString plain;
-    plain.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == u'\'' || c == u'-' || c == QChar(0x0301))
-            continue;
-        const QChar lower = c.toLower();
-        plain.append(yoAsE && lower == u'ё' ? u'е' : lower);
-    }
-    return plain;
+    return c == u'\'' || c == u'-' || c == QChar(0x0301);
+}
+
+QChar Folded(QChar c, bool yoAsE)
+{
+    const QChar lower = c.toLower();
+    return yoAsE && lower == u'ё' ? QChar(u'е') : lower;
 }
 
 }  // namespace
 
+TypedForm::TypedForm(const QString &word, bool yoAsE)
+    : yoAsE_(yoAsE)
+{
+    for (const QChar c : word) {
+        if (!Ignored(c))
+            key_.append(Folded(c, yoAsE));
+    }
+}
+
 bool TypedForm::Matches(const QString &form) const
 {
-    return !word.isEmpty() && Comparable(form, yoAsE) == Comparable(word, yoAsE);
+    // Called for every form of a table: compared in place, nothing allocated.
+    if (key_.isEmpty())
+        return false;
+    qsizetype at = 0;
+    for (const QChar c : form) {
+        if (Ignored(c))
+            continue;
+        if (at == key_.size() || Folded(c, yoAsE_) != key_.at(at))
+            return false;
+        ++at;
+    }
+    return at == key_.size();
 }
 
 }  // namespace tornelis
