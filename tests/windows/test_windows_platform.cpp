@@ -1,6 +1,7 @@
 #include "encodings/text_encoding.h"
 #include "shell/platform/profile_file.h"
 #include "shell/platform/program_path.h"
+#include "shell/platform/settings_folder.h"
 #include "shell/platform/system.h"
 #include "support/files.h"
 
@@ -27,6 +28,7 @@ private slots:
     void registryValueNamesTheProgram();
     void programFindsItsDirectoryFromTheExe();
     void ansiIsTheSystemCodePage();
+    void unwritableProgramFolderKeepsSettingsInAppData();
 };
 
 void TestWindowsPlatform::secondStartHandsOverThroughNamedObjects_data()
@@ -133,6 +135,17 @@ void TestWindowsPlatform::ansiIsTheSystemCodePage()
     UseSystemAnsiCodePage();
     QCOMPARE(DecodeText(QByteArray("\xC6\xE9t\xE9", 4), TextEncoding::Ansi), QStringLiteral("Æété"));
     QCOMPARE(EncodeText(QStringLiteral("Жé"), TextEncoding::Ansi), QByteArray("?\xE9"));
+}
+
+void TestWindowsPlatform::unwritableProgramFolderKeepsSettingsInAppData()
+{
+    QTemporaryDir program;
+    QVERIFY(IsWritableFolder(program.path()));
+    QVERIFY(!IsWritableFolder(program.filePath(QStringLiteral("no such folder"))));
+    QCOMPARE(SettingsFolder(program.path(), true), program.path());
+    const QString roaming = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+    QVERIFY(!roaming.isEmpty());
+    QCOMPARE(SettingsFolder(program.path(), false), roaming + QStringLiteral("/Tornelis"));
 }
 
 QTEST_GUILESS_MAIN(TestWindowsPlatform)
