@@ -55,8 +55,12 @@ QList<OtherForm> FormsInNoCell(const QList<DeliveredForm> &delivered, const Para
         const bool inCell = std::any_of(form.cells.cbegin(), form.cells.cend(), [&](const CellPosition &cell) {
             return page.at(cell.column, cell.row) == form.shown.text;
         });
-        if (!inCell && IsListedOtherForm(form.shown.tags) && !other.contains(form.shown))
-            other.append(form.shown);
+        if (inCell || !IsListedOtherForm(form.shown.tags))
+            continue;
+        OtherForm listed = form.shown;
+        listed.group = GroupOfForm(listed.tags);
+        if (!other.contains(listed))
+            other.append(listed);
     }
     std::stable_sort(other.begin(), other.end(),
                      [](const OtherForm &a, const OtherForm &b) { return a.group < b.group; });
@@ -193,7 +197,8 @@ ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options
             }
             const QString text = RenderCell(word, forms.columnInt(2), options);
             const QList<CellPosition> cells = PlaceRow(tables, text, tags);
-            delivered.append({word, {text, tags, GroupOfForm(tags), typed.Matches(word)}, cells});
+            // The group is worked out only for the forms that end up in no cell.
+            delivered.append({word, {text, tags, OtherFormGroup::Other, typed.Matches(word)}, cells});
         }
         const bool conjugation = tables.page == ParadigmPage::Conjugation;
         const ParadigmGrid &page = conjugation ? tables.conjugation : tables.declension;

@@ -104,9 +104,10 @@ QList<CellPosition> PlaceOnDeclension(const QString &tags)
 bool KeepsCell(const QString &shownTags, const QString &newTags)
 {
     const auto formGroupHas = [](const QString &tags, QLatin1String grammeme) {
-        return NthField(tags, 1, QStringLiteral(" ")).split(QLatin1Char(',')).contains(grammeme);
+        // Most tags hold neither: the quick test spares the split.
+        return tags.contains(grammeme) && NthField(tags, 1, QStringLiteral(" ")).split(QLatin1Char(',')).contains(grammeme);
     };
-    return formGroupHas(shownTags, QLatin1String("inan")) && formGroupHas(newTags, QLatin1String("anim"));
+    return formGroupHas(newTags, QLatin1String("anim")) && formGroupHas(shownTags, QLatin1String("inan"));
 }
 
 QList<CellPosition> PlaceOnConjugation(const QString &tags)
