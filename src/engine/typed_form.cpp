@@ -34,7 +34,8 @@ bool TypedForm::Matches(const QString &form) const
     for (const QChar c : form) {
         if (Ignored(c))
             continue;
-        if (at == key_.size() || Folded(c, yoAsE_) != key_.at(at))
+        // The dictionary's forms are in lower case: most letters are equal as they are.
+        if (at == key_.size() || (c != key_.at(at) && Folded(c, yoAsE_) != key_.at(at)))
             return false;
         ++at;
     }
