@@ -64,6 +64,7 @@ private slots:
     void otherFormsOfEverydayWords_data();
     void otherFormsOfEverydayWords();
     void typedFormInEveryLemma();
+    void misspellingsAreGone();
     void stressCorrections_data();
     void stressCorrections();
     void yoRules();
@@ -120,7 +121,8 @@ void TestFormsDbBuilder::initTestCase()
              {"зуб", "NOUN"},     {"сша", "NOUN"},      {"хороший", "ADJF"}, {"жевать", "INFN"},
              {"гражданин", "NOUN"}, {"вынести", "INFN"}, {"должный", "ADJF"}, {"дать", "INFN"},
              {"сталь", "NOUN"},   {"стать", "INFN"},    {"сто", "NOUN"},     {"сто", "NUMR"},
-             {"того", "NOUN"},    {"тот", "ADJF"}})
+             {"того", "NOUN"},    {"тот", "ADJF"},      {"равный", "ADJF"},  {"больной", "ADJF"},
+             {"лёгкий", "ADJF"},  {"любить", "INFN"},   {"родиться", "INFN"}, {"лёт", "NOUN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
     const BuildReport report = BuildFormsDb(sources, smallDb_, [](const QString &) {});
@@ -425,6 +427,30 @@ void TestFormsDbBuilder::stressCorrections_data()
     QTest::newRow("должна") << "должна" << "ADJS%" << 2;
     QTest::newRow("должны") << "должны" << "ADJS%" << 2;
     QTest::newRow("дано") << "дано" << "PRTS%" << 2;
+    // Spelled with е as the words are, and stressed so: ра́вен, бо́лен, ле́гче.
+    QTest::newRow("равен") << "равен" << "ADJS%masc,sing" << 1;
+    QTest::newRow("болен") << "болен" << "ADJS%masc,sing" << 1;
+    QTest::newRow("легче") << "легче" << "COMP%" << 1;
+    QTest::newRow("лёт keeps its ё: лёта") << "лёта" << "NOUN%sing,gent" << 0;
+    QTest::newRow("То́го, the country") << "того" << "NOUN%sing,nomn" << 1;
+    QTest::newRow("the participle люби́мый") << "любимый" << "PRTF%masc,sing,nomn" << 2;
+    QTest::newRow("the participle люби́мы") << "любимы" << "PRTS%plur" << 2;
+    QTest::newRow("родила́сь") << "родилась" << "VERB%femn,sing,past%" << 3;
+}
+
+void TestFormsDbBuilder::misspellingsAreGone()
+{
+    // The source's spellings равён, болён, лёгче and лету (of лёт) are no form.
+    SqliteDatabase database(smallDb_, SqliteDatabase::Mode::ReadOnly);
+    for (const QString &word : {QStringLiteral("равён"), QStringLiteral("болён"), QStringLiteral("лёгче")}) {
+        SqliteStatement row(database, QStringLiteral("select count(*) from forms_view where word = ?"));
+        row.bindText(1, word);
+        QVERIFY(row.step());
+        QCOMPARE(row.columnInt(0), 0);
+    }
+    SqliteStatement lyot(database, QStringLiteral("select count(*) from forms_view where word = 'лету'"));
+    QVERIFY(lyot.step());
+    QCOMPARE(lyot.columnInt(0), 0);
 }
 
 void TestFormsDbBuilder::stressCorrections()

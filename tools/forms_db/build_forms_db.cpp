@@ -8,19 +8,20 @@
 namespace tornelis::formsdb {
 namespace {
 
-// Writes one lexeme with its accents, and counts it.
-void WriteLexeme(const BuiltLexeme &lexeme, const SourceLexeme &source, const BuildSources &sources,
+// Writes one lexeme with its spelling mended and its accents, and counts it.
+void WriteLexeme(BuiltLexeme lexeme, const SourceLexeme &source, const BuildSources &sources,
                  FormsDbWriter &writer, BuildReport &report, DictionaryForms &yoForms,
                  StressCorrectionCounts &corrections)
 {
+    QStringList tags;
+    for (const SourceForm &form : lexeme.forms)
+        tags.append(sources.corpus.tags().at(form.tagId));
+    CorrectSpelling(lexeme, tags, source.lemma, corrections);
     const QStringList lemmas{lexeme.forms[lexeme.lemmaIndex].word, source.lemma};
     std::vector<int> accents;
-    QStringList tags;
     accents.reserve(lexeme.forms.size());
-    for (const SourceForm &form : lexeme.forms) {
-        tags.append(sources.corpus.tags().at(form.tagId));
-        accents.push_back(ResolveAccent(sources.stress, form.word, tags.back(), lemmas));
-    }
+    for (qsizetype i = 0; i < tags.size(); ++i)
+        accents.push_back(ResolveAccent(sources.stress, lexeme.forms[std::size_t(i)].word, tags.at(i), lemmas));
     CorrectAccents(lexeme, tags, source.lemma, accents, corrections);
     for (std::size_t i = 0; i < accents.size(); ++i) {
         report.accentedRows += accents[i] > 0 ? 1 : 0;

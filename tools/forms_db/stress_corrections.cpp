@@ -6,13 +6,37 @@
 namespace tornelis::formsdb {
 namespace {
 
-// Single forms whose stress the source gets wrong, each with its reason.
+// Single forms whose stress the source gets wrong, each with its reason. A
+// word ending in "*" stands for every form that begins so.
 struct TableCorrection {
     const char16_t *sourceLemma;
     const char16_t *word;
     const char *partOfSpeech;
     int accent;
 };
+
+// Forms the source spells wrong: a word ending in "*" mends the beginning of
+// every form that begins so.
+struct SpellingCorrection {
+    const char16_t *sourceLemma;
+    const char *partOfSpeech;
+    const char16_t *written;
+    const char16_t *right;
+};
+
+constexpr SpellingCorrection kSpellings[] = {
+    // The short masculine and the comparative are written with е: ра́вен, бо́лен, ле́гче.
+    {u"равный", "ADJS", u"равён", u"равен"},
+    {u"больной", "ADJS", u"болён", u"болен"},
+    {u"лёгкий", "COMP", u"лёгче", u"легче"},
+    // лёт keeps its ё in every case: лёта, лёту, лётом.
+    {u"лёт", "NOUN", u"лет*", u"лёт"},
+};
+
+bool Matches(const QString &word, QStringView pattern)
+{
+    return pattern.endsWith(u'*') ? word.startsWith(pattern.chopped(1)) : word == pattern;
+}
 
 constexpr TableCorrection kTable[] = {
     // должный in the sense "obliged" has the short forms of должен: должна́, должно́, должны́.
@@ -23,6 +47,13 @@ constexpr TableCorrection kTable[] = {
     {u"дать", u"дана", "PRTS", 2},
     {u"дать", u"дано", "PRTS", 2},
     {u"дать", u"даны", "PRTS", 2},
+    // The country То́го, not the pronoun's того́.
+    {u"того", u"того", "NOUN", 1},
+    // The participle любимый is stressed as the adjective: люби́мый, люби́м.
+    {u"любить", u"любим*", "PRTF", 2},
+    {u"любить", u"любим*", "PRTS", 2},
+    // родиться: родила́сь.
+    {u"родиться", u"родилась", "VERB", 3},
 };
 
 void Set(int &accent, int value, qint64 &count)
@@ -88,12 +119,34 @@ void VyPerfective(const BuiltLexeme &lexeme, const QStringList &tags, const QStr
 
 }  // namespace
 
+void CorrectSpelling(BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,
+                     StressCorrectionCounts &counts)
+{
+    for (const SpellingCorrection &correction : kSpellings) {
+        if (sourceLemma != QStringView(correction.sourceLemma))
+            continue;
+        const QStringView written(correction.written);
+        for (std::size_t i = 0; i < lexeme.forms.size(); ++i) {
+            QString &word = lexeme.forms[i].word;
+            if (!Matches(word, written) || !tags[qsizetype(i)].startsWith(QLatin1String(correction.partOfSpeech)))
+                continue;
+            const qsizetype replaced = written.endsWith(u'*') ? written.size() - 1 : word.size();
+            const QString right = QString::fromUtf16(correction.right) + word.sliced(replaced);
+            if (right != word) {
+                word = right;
+                ++counts.spelling;
+            }
+        }
+    }
+}
+
 QStringList StressCorrectionCounts::Lines() const
 {
     return {QStringLiteral("stress: ё carries the stress, marks removed: %1").arg(yoCarriesStress),
             QStringLiteral("stress: -анин/-янин plurals, forms changed: %1").arg(aninPlural),
             QStringLiteral("stress: perfective вы- verbs, forms changed: %1").arg(vyPerfective),
-            QStringLiteral("stress: single corrections, forms changed: %1").arg(table)};
+            QStringLiteral("stress: single corrections, forms changed: %1").arg(table),
+            QStringLiteral("spelling: single corrections, forms changed: %1").arg(spelling)};
 }
 
 void CorrectAccents(const BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,
@@ -109,7 +162,7 @@ void CorrectAccents(const BuiltLexeme &lexeme, const QStringList &tags, const QS
         if (sourceLemma != QStringView(correction.sourceLemma))
             continue;
         for (std::size_t i = 0; i < accents.size(); ++i) {
-            if (lexeme.forms[i].word == QStringView(correction.word) &&
+            if (Matches(lexeme.forms[i].word, correction.word) &&
                 tags[i].startsWith(QLatin1String(correction.partOfSpeech)))
                 Set(accents[i], correction.accent, counts.table);
         }

@@ -15,9 +15,15 @@ struct StressCorrectionCounts {
     qint64 aninPlural = 0;
     qint64 vyPerfective = 0;
     qint64 table = 0;
+    qint64 spelling = 0;
 
     QStringList Lines() const;
 };
+
+// Mends the forms of one lexeme that the source spells wrong (равён: равен);
+// before the accents are looked up, which then find the right spelling.
+void CorrectSpelling(BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,
+                     StressCorrectionCounts &counts);
 
 // Mends known systematic errors of the stress source in the accents of one
 // lexeme (accents[i] belongs to lexeme.forms[i]); sourceLemma is the lemma
