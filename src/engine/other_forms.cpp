@@ -51,12 +51,19 @@ QString OtherFormGroupName(OtherFormGroup group)
     return names.at(size_t(group));
 }
 
-bool IsListedOtherForm(const QString &tags)
+bool HasUsageMark(const QString &tags)
 {
     for (const QStringView mark : {u"Infr", u"Slng", u"Vulg", u"Arch", u"Dist", u"Erro"}) {
         if (HasGrammeme(tags, mark))
-            return false;
+            return true;
     }
+    return false;
+}
+
+bool IsListedOtherForm(const QString &tags)
+{
+    if (HasUsageMark(tags))
+        return false;
     return !HasGrammeme(tags, u"PRTF") ||
            (HasGrammeme(tags, u"nomn") && HasGrammeme(tags, u"masc") && HasGrammeme(tags, u"sing"));
 }

@@ -46,6 +46,9 @@ QString OtherFormGroupName(OtherFormGroup group);
 // informal, slang, vulgar, archaic, distorted or erroneous (на столу).
 bool IsListedOtherForm(const QString &tags);
 
+// Is the form marked as informal, slang, vulgar, archaic, distorted or erroneous?
+bool HasUsageMark(const QString &tags);
+
 // Does the tag string hold this grammeme (a whole one: "impf" is no "impr")?
 bool HasGrammeme(const QString &tags, QStringView grammeme);
 

@@ -1,5 +1,7 @@
 #include "lexeme_rank.h"
 
+#include "engine/other_forms.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -26,7 +28,7 @@ std::uint8_t FactsOf(const QString &tags)
         facts |= kProperName;
     if (HasAny(grammemes, std::array<const char *, 2>{"Abbr", "Init"}))
         facts |= kAbbreviation;
-    if (HasAny(grammemes, std::array<const char *, 6>{"Arch", "Infr", "Slng", "Vulg", "Dist", "Erro"}))
+    if (HasUsageMark(tags))
         facts |= kUsageMark;
     if (HasAny(grammemes, std::array<const char *, 1>{"Impe"}))
         facts |= kImpersonal;
