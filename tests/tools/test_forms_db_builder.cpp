@@ -122,7 +122,8 @@ void TestFormsDbBuilder::initTestCase()
              {"гражданин", "NOUN"}, {"вынести", "INFN"}, {"должный", "ADJF"}, {"дать", "INFN"},
              {"сталь", "NOUN"},   {"стать", "INFN"},    {"сто", "NOUN"},     {"сто", "NUMR"},
              {"того", "NOUN"},    {"тот", "ADJF"},      {"равный", "ADJF"},  {"больной", "ADJF"},
-             {"лёгкий", "ADJF"},  {"любить", "INFN"},   {"родиться", "INFN"}, {"лёт", "NOUN"}})
+             {"лёгкий", "ADJF"},  {"любить", "INFN"},   {"родиться", "INFN"}, {"лёт", "NOUN"},
+             {"один", "ADJF"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
     const BuildReport report = BuildFormsDb(sources, smallDb_, [](const QString &) {});
@@ -399,6 +400,11 @@ void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma_data()
     QTest::newRow("лучший is its own lemma") << "лучший" << QStringList{"лучший (прилагательное)"} << "лучший";
     QTest::newRow("наилучший apart from наихороший") << "наилучшая" << QStringList{"наилучший (прилагательное)"}
                                                     << "наилучший";
+    // The source joins один, первый and 1-ый in one lexeme.
+    QTest::newRow("один apart from первый") << "одного" << QStringList{"один (прилагательное)"} << "один";
+    QTest::newRow("первый, not 1-ый, names its lexeme") << "первого" << QStringList{"первый (прилагательное)"}
+                                                        << "первый";
+    QTest::newRow("1-го belongs to первый") << "1-го" << QStringList{"первый (прилагательное)"} << "первый";
 }
 
 void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma()

@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace tornelis::formsdb {
 namespace {
@@ -86,8 +87,13 @@ QString BaseKey(const QString &tag)
         return QStringLiteral("verb");
     if (IsParticiple(pos))
         return QStringLiteral("participle ") + FirstOf(tag, {"pres", "past"}) + FirstOf(tag, {"actv", "pssv"});
-    if (IsAdjectival(pos))
-        return tag.contains(QLatin1String("Supr")) ? kSuperlativeKey : QStringLiteral("adjective");
+    if (IsAdjectival(pos)) {
+        if (tag.contains(QLatin1String("Supr")))
+            return kSuperlativeKey;
+        // The source joins the ordinal первый (and 1-й) with один: an
+        // ordinal adjective is a lexeme of its own.
+        return tag.contains(QLatin1String("Anum")) ? QStringLiteral("adjective Anum") : QStringLiteral("adjective");
+    }
     return SortedGroup(LexemeGroup(tag));
 }
 
@@ -125,7 +131,26 @@ LexemeSplitter::LexemeSplitter(const QStringList &tags, const QStringList &prefi
     facts_.reserve(tags.size());
     for (const QString &tag : tags)
         facts_.push_back({BaseKey(tag), IsAdjectival(PartOfSpeech(tag)), tag.contains(QLatin1String("Supr")),
-                          IsLemmaCandidate(tag), DeliveryRank(tag)});
+                          IsLemmaCandidate(tag), tag.contains(QLatin1String("Abbr")), DeliveryRank(tag)});
+}
+
+// The lemma row: the infinitive of a verb, the nominative masculine singular
+// of a participle or adjective, a full word before its abbreviation (первый,
+// not 1-ый), else the first form.
+std::size_t LexemeSplitter::LemmaOf(const std::vector<SourceForm> &forms,
+                                    const std::vector<std::size_t> &members) const
+{
+    std::optional<std::size_t> abbreviation;
+    for (std::size_t member : members) {
+        const TagFacts &facts = facts_[forms[member].tagId];
+        if (!facts.lemmaCandidate)
+            continue;
+        if (!facts.abbreviation)
+            return member;
+        if (!abbreviation)
+            abbreviation = member;
+    }
+    return abbreviation.value_or(members.front());
 }
 
 QString LexemeSplitter::KeyOf(const SourceForm &form, const QString &sourceLemma) const
@@ -167,12 +192,7 @@ std::vector<BuiltLexeme> LexemeSplitter::Split(const std::vector<SourceForm> &fo
     lexemes.reserve(keys.size());
     for (const QString &key : std::as_const(keys)) {
         std::vector<std::size_t> order = members.value(key);
-        // The lemma row: the infinitive of a verb, the nominative masculine
-        // singular of a participle or adjective, else the first form.
-        const auto candidate = std::find_if(order.begin(), order.end(), [&](std::size_t member) {
-            return facts_[forms[member].tagId].lemmaCandidate;
-        });
-        const std::size_t lemma = candidate != order.end() ? *candidate : order.front();
+        const std::size_t lemma = LemmaOf(forms, order);
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
             return facts_[forms[a].tagId].deliveryRank < facts_[forms[b].tagId].deliveryRank;
         });

@@ -16,9 +16,10 @@ struct BuiltLexeme {
 // Splits the forms of one source lexeme into lexemes that make good tables.
 // A verb keeps its infinitive, finite forms and gerunds (lemma: the
 // infinitive); a full participle keeps the short ones of its tense and voice;
-// an adjective keeps its short forms and comparatives, while its superlatives
-// and its наи- forms are lexemes of their own (lemma: the nominative masculine
-// singular); everything else is split by the lexeme group of its tags.
+// an adjective keeps its short forms and comparatives, while its superlatives,
+// its наи- forms and the forms of an ordinal are lexemes of their own (lemma:
+// the nominative masculine singular, a full word before an abbreviation);
+// everything else is split by the lexeme group of its tags.
 // Within a lexeme finite verb forms come first and the infinitive last, a
 // variant form comes before the standard form of the same cell, and of two
 // forms alike the paradigm's first comes last, so that the table keeps the
@@ -36,10 +37,12 @@ private:
         bool adjectival;      // ADJF, ADJS or COMP: the наи- forms go apart
         bool superlative;     // Supr
         bool lemmaCandidate;  // the row that names the lexeme
+        bool abbreviation;    // Abbr: names the lexeme only when no full word can
         int deliveryRank;     // finite forms, gerunds, infinitive; variants before standard forms
     };
 
     QString KeyOf(const SourceForm &form, const QString &sourceLemma) const;
+    std::size_t LemmaOf(const std::vector<SourceForm> &forms, const std::vector<std::size_t> &members) const;
 
     std::vector<TagFacts> facts_;
     int superlativePrefixId_ = -1;
