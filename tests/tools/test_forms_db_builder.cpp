@@ -123,7 +123,8 @@ void TestFormsDbBuilder::initTestCase()
              {"сталь", "NOUN"},   {"стать", "INFN"},    {"сто", "NOUN"},     {"сто", "NUMR"},
              {"того", "NOUN"},    {"тот", "ADJF"},      {"равный", "ADJF"},  {"больной", "ADJF"},
              {"лёгкий", "ADJF"},  {"любить", "INFN"},   {"родиться", "INFN"}, {"лёт", "NOUN"},
-             {"один", "ADJF"}})
+             {"один", "ADJF"},    {"пол", "NOUN,inan,masc"}, {"лекарство", "NOUN"},
+             {"ветер", "NOUN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
     const BuildReport report = BuildFormsDb(sources, smallDb_, [](const QString &) {});
@@ -442,6 +443,12 @@ void TestFormsDbBuilder::stressCorrections_data()
     QTest::newRow("the participle люби́мый") << "любимый" << "PRTF%masc,sing,nomn" << 2;
     QTest::newRow("the participle люби́мы") << "любимы" << "PRTS%plur" << 2;
     QTest::newRow("родила́сь") << "родилась" << "VERB%femn,sing,past%" << 3;
+    // Two stresses in one reading: the lexeme's other plural forms choose
+    // (ве́тры; поло́в, пола́м); where they disagree (дала́, да́ли) none is kept.
+    QTest::newRow("two stresses: ве́тров") << "ветров" << "NOUN%plur,gent" << 1;
+    QTest::newRow("two stresses, forms disagree: дало") << "дало" << "VERB%neut,sing,past%" << 0;
+    QTest::newRow("two stresses: полы́") << "полы" << "NOUN,inan,masc plur,nomn" << 2;
+    QTest::newRow("two stresses, every form alike: лекарство") << "лекарство" << "NOUN%sing,nomn" << 0;
 }
 
 void TestFormsDbBuilder::misspellingsAreGone()

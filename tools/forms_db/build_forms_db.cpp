@@ -4,6 +4,7 @@
 #include "lexeme_rank.h"
 #include "lexeme_split.h"
 #include "stress_corrections.h"
+#include "two_stresses.h"
 
 namespace tornelis::formsdb {
 namespace {
@@ -18,11 +19,17 @@ void WriteLexeme(BuiltLexeme lexeme, const SourceLexeme &source, const BuildSour
         tags.append(sources.corpus.tags().at(form.tagId));
     CorrectSpelling(lexeme, tags, source.lemma, corrections);
     const QStringList lemmas{lexeme.forms[lexeme.lemmaIndex].word, source.lemma};
+    std::vector<QList<int>> listed;
     std::vector<int> accents;
+    listed.reserve(lexeme.forms.size());
     accents.reserve(lexeme.forms.size());
-    for (qsizetype i = 0; i < tags.size(); ++i)
-        accents.push_back(ResolveAccent(sources.stress, lexeme.forms[std::size_t(i)].word, tags.at(i), lemmas));
+    for (qsizetype i = 0; i < tags.size(); ++i) {
+        const QString &form = lexeme.forms[std::size_t(i)].word;
+        listed.push_back(sources.stress.Lookup(form, tags.at(i), lemmas));
+        accents.push_back(ResolveAccent(listed.back(), form));
+    }
     CorrectAccents(lexeme, tags, source.lemma, accents, corrections);
+    corrections.twoStresses += SettleTwoStresses(lexeme, tags, listed, accents);
     for (std::size_t i = 0; i < accents.size(); ++i) {
         report.accentedRows += accents[i] > 0 ? 1 : 0;
         yoForms.Add(lexeme.forms[i].word, tags.at(qsizetype(i)));

@@ -146,7 +146,8 @@ QStringList StressCorrectionCounts::Lines() const
             QStringLiteral("stress: -анин/-янин plurals, forms changed: %1").arg(aninPlural),
             QStringLiteral("stress: perfective вы- verbs, forms changed: %1").arg(vyPerfective),
             QStringLiteral("stress: single corrections, forms changed: %1").arg(table),
-            QStringLiteral("spelling: single corrections, forms changed: %1").arg(spelling)};
+            QStringLiteral("spelling: single corrections, forms changed: %1").arg(spelling),
+            QStringLiteral("stress: one of two stresses kept by the lexeme's other forms: %1").arg(twoStresses)};
 }
 
 void CorrectAccents(const BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,

@@ -16,6 +16,7 @@ struct StressCorrectionCounts {
     qint64 vyPerfective = 0;
     qint64 table = 0;
     qint64 spelling = 0;
+    qint64 twoStresses = 0;  // settled by SettleTwoStresses
 
     QStringList Lines() const;
 };

@@ -131,22 +131,21 @@ void StressDictionary::AddReading(const QString &form, const QString &lemma, con
     ambiguous_[form].append({lemma, tags, accent});
 }
 
-std::optional<int> StressDictionary::Lookup(const QString &form, const QString &tags, const QStringList &lemmas) const
+QList<int> StressDictionary::Lookup(const QString &form, const QString &tags, const QStringList &lemmas) const
 {
     if (const auto found = unique_.constFind(form); found != unique_.cend())
-        return int(*found);
+        return {int(*found)};
     const auto readings = ambiguous_.constFind(form);
     if (readings == ambiguous_.cend())
-        return std::nullopt;
+        return {};
 
     // Prefer the readings of this lemma; among them, those that share the
-    // most grammemes with the row. They must agree, or nothing is settled.
+    // most grammemes with the row.
     const bool anyLemmaMatches = std::any_of(readings->cbegin(), readings->cend(),
                                              [&](const Reading &reading) { return lemmas.contains(reading.lemma); });
     const QStringList codes = GiellaCodes(tags);
     int bestScore = -1;
-    std::optional<int> accent;
-    bool agree = true;
+    QList<int> accents;
     for (const Reading &reading : *readings) {
         if (anyLemmaMatches && !lemmas.contains(reading.lemma))
             continue;
@@ -154,19 +153,25 @@ std::optional<int> StressDictionary::Lookup(const QString &form, const QString &
                                             [&reading](const QString &code) { return reading.tags.contains(code); }));
         if (score > bestScore) {
             bestScore = score;
-            accent = reading.accent;
-            agree = true;
-        } else if (score == bestScore && accent != reading.accent) {
-            agree = false;
+            accents = {reading.accent};
+        } else if (score == bestScore && !accents.contains(reading.accent)) {
+            accents.append(reading.accent);
         }
     }
-    return agree ? accent : std::nullopt;
+    return accents;
 }
 
 int ResolveAccent(const StressDictionary &stress, const QString &form, const QString &tags, const QStringList &lemmas)
 {
-    if (const std::optional<int> accent = stress.Lookup(form, tags, lemmas))
-        return *accent;
+    return ResolveAccent(stress.Lookup(form, tags, lemmas), form);
+}
+
+int ResolveAccent(const QList<int> &listed, const QString &form)
+{
+    if (listed.size() == 1)
+        return listed.front();
+    if (!listed.isEmpty())
+        return 0;
     if (form.contains(u'ё') || form.contains(u'Ё'))
         return 0;
     const auto isStressVowel = [](QChar c) { return IsStressVowel(c.toLower()); };

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 
 namespace tornelis::formsdb {
 
@@ -21,9 +20,11 @@ public:
     bool isEmpty() const { return unique_.isEmpty() && ambiguous_.isEmpty(); }
     qsizetype size() const { return unique_.size() + ambiguous_.size(); }
 
-    // The stress of form in the reading given by its OpenCorpora tags and
-    // lemma candidates, or nothing when the files do not settle it.
-    std::optional<int> Lookup(const QString &form, const QString &tags, const QStringList &lemmas) const;
+    // The stresses the files give form in the reading named by its
+    // OpenCorpora tags and lemma candidates: one when they settle it, none
+    // when they do not hold the form, several when the reading has several
+    // (or the files cannot tell its readings apart).
+    QList<int> Lookup(const QString &form, const QString &tags, const QStringList &lemmas) const;
 
     void AddUnique(const QString &form, int accent) { unique_.insert(form, qint8(accent)); }
     void AddReading(const QString &form, const QString &lemma, const QString &giellaTags, int accent);
@@ -39,9 +40,10 @@ private:
     QHash<QString, QList<Reading>> ambiguous_;
 };
 
-// The accent of a form: from the stress files where they settle it; else 0
-// for a form with "ё" (it carries the stress), 1 for a form with exactly one
-// stress vowel, and 0 (no mark) for anything else.
+// The accent of a form: the stress the files list when they list one; else
+// 0 for a form with "ё" (it carries the stress), 1 for a form with exactly
+// one stress vowel, and 0 (no mark) for anything else.
+int ResolveAccent(const QList<int> &listed, const QString &form);
 int ResolveAccent(const StressDictionary &stress, const QString &form, const QString &tags, const QStringList &lemmas);
 
 }  // namespace tornelis::formsdb
