@@ -1,11 +1,27 @@
 #include "engine/stress_lookup.h"
 
 #include "engine/dictionary_error.h"
+#include "engine/other_forms.h"
 
 namespace tornelis {
 namespace {
 
 constexpr qsizetype kRememberedWords = 1 << 18;
+
+bool IsProperName(const QString &tags)
+{
+    for (const QStringView grammeme : {u"Name", u"Surn", u"Patr", u"Geox", u"Orgn", u"Trad"}) {
+        if (HasGrammeme(tags, grammeme))
+            return true;
+    }
+    return false;
+}
+
+// A usage mark, or a variant spelling (V-ey, V-oy, ...).
+bool IsMarkedReading(const QString &tags)
+{
+    return HasUsageMark(tags) || tags.contains(QLatin1String("V-"));
+}
 
 }  // namespace
 
@@ -14,30 +30,26 @@ StressLookup::StressLookup(const QString &path)
 {
     OnDictionary(path_, [&] {
         database_ = SqliteDatabase(path, SqliteDatabase::Mode::ReadOnly);
-        accents_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select accent from forms_view where word = ?"));
+        accents_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select accent, prop from forms_view where word = ?"));
         yo_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select str_yo from yo where str = ?"));
     });
 }
 
 StressLookup::~StressLookup() = default;
 
-std::optional<int> StressLookup::AgreedAccent(const QString &lowerCaseForm)
+QList<StressReading> StressLookup::Readings(const QString &lowerCaseForm)
 {
     if (const auto found = remembered_.constFind(lowerCaseForm); found != remembered_.cend())
         return *found;
-    const std::optional<int> result = OnDictionary(path_, [&]() -> std::optional<int> {
+    const QList<StressReading> result = OnDictionary(path_, [&] {
         accents_->reset();
         accents_->bindText(1, lowerCaseForm);
-        std::optional<int> agreed;
-        bool disagree = false;
+        QList<StressReading> readings;
         while (accents_->step()) {
-            // A reading of unknown stress (0) counts too: it may be the other stress (замок).
-            const int accent = std::max(0, accents_->columnInt(0));
-            if (agreed && *agreed != accent)
-                disagree = true;
-            agreed = accent;
+            const QString tags = accents_->columnText(1);
+            readings.append({std::max(0, accents_->columnInt(0)), IsProperName(tags), IsMarkedReading(tags)});
         }
-        return disagree ? std::nullopt : agreed;
+        return readings;
     });
     if (remembered_.size() >= kRememberedWords)
         remembered_.clear();

@@ -3,6 +3,7 @@
 #include "engine/sqlite_database.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -10,7 +11,14 @@
 
 namespace tornelis {
 
-// The stress of a word form across all its readings in forms.db, for
+// One reading of a word form, as far as marking running text needs it.
+struct StressReading {
+    int accent = 0;           // 0: no mark ("ё" carries the stress, or it is unknown)
+    bool properName = false;  // Name, Surn, Patr, Geox, Orgn or Trad
+    bool marked = false;      // archaic, informal, distorted, erroneous or a variant
+};
+
+// The stress of a word form in each of its readings in forms.db, for
 // marking running text. Keeps its one statement prepared and remembers the
 // answers for the words it met, since a text repeats its words.
 class StressLookup {
@@ -20,10 +28,8 @@ public:
     explicit StressLookup(const QString &path);
     ~StressLookup();
 
-    // The accent every reading of the lower-case form agrees on (0: no mark,
-    // "ё" carries the stress or it is unknown); nothing when the form is
-    // unknown or the readings disagree.
-    std::optional<int> AgreedAccent(const QString &lowerCaseForm);
+    // Every reading of the lower-case form; none when the form is unknown.
+    QList<StressReading> Readings(const QString &lowerCaseForm);
 
     // The form written with "ё" where the dictionary restores it, else nothing.
     std::optional<QString> RestoredYo(const QString &form);
@@ -33,7 +39,7 @@ private:
     SqliteDatabase database_;
     std::unique_ptr<SqliteStatement> accents_;
     std::unique_ptr<SqliteStatement> yo_;
-    QHash<QString, std::optional<int>> remembered_;
+    QHash<QString, QList<StressReading>> remembered_;
 };
 
 }  // namespace tornelis

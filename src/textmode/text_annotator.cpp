@@ -7,6 +7,9 @@
 
 #include <QIODevice>
 
+#include <algorithm>
+#include <cctype>
+
 namespace tornelis {
 namespace {
 
@@ -56,6 +59,38 @@ qsizetype SyllableVowelCount(const QString &word)
     return std::count_if(word.cbegin(), word.cend(), IsSyllableVowel);
 }
 
+// A capital inside a sentence suggests a name; at a sentence's or a line's
+// start, or in a word all in capitals, it says nothing.
+WordCase CaseOf(const QString &word, bool sentenceStart)
+{
+    if (word.isEmpty() || word.front().isLower())
+        return WordCase::Lower;
+    const bool allCapitals = std::none_of(word.cbegin(), word.cend(), [](QChar letter) { return letter.isLower(); });
+    return sentenceStart || allCapitals ? WordCase::Other : WordCase::CapitalInSentence;
+}
+
+// Whether a word after the byte at at starts a sentence, given whether one
+// after the byte before it would: a full stop, !, ?, … or a line end starts
+// one; ASCII letters, digits, commas, semicolons and colons continue one;
+// blanks, quotes, dashes and brackets change nothing.
+bool SentenceStartsAfter(const QByteArray &bytes, qsizetype at, bool before)
+{
+    const char byte = bytes[at];
+    if (byte == '.' || byte == '!' || byte == '?' || byte == '\n')
+        return true;
+    if (QByteArrayView(bytes).first(at + 1).endsWith("\xE2\x80\xA6"))
+        return true;
+    const auto ascii = static_cast<unsigned char>(byte);
+    if (ascii < 0x80 && (std::isalnum(ascii) || byte == ',' || byte == ';' || byte == ':'))
+        return false;
+    return before;
+}
+
+bool OnlyProperNames(const QList<StressReading> &readings)
+{
+    return std::all_of(readings.cbegin(), readings.cend(), [](const StressReading &reading) { return reading.properName; });
+}
+
 }  // namespace
 
 TextAnnotator::TextAnnotator(StressLookup &stress, AnnotateOptions options)
@@ -64,20 +99,34 @@ TextAnnotator::TextAnnotator(StressLookup &stress, AnnotateOptions options)
 {
 }
 
-std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word)
+std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordCase wordCase)
 {
     if (SyllableVowelCount(word) <= 1)
         return std::nullopt;
     const QString lower = word.toLower();
-    if (const std::optional<int> accent = stress_.AgreedAccent(lower))
-        return *accent > 0 ? StressVowelIndex(lower, *accent) : std::nullopt;
-    if (!options_.restoreYo || lower.contains(u'ё'))
+    const QList<StressReading> readings = stress_.Readings(lower);
+    // Written with "е" for "ё": елка, and нее, whose е spelling is only a place name.
+    const bool tryYo = readings.isEmpty() || (wordCase == WordCase::Lower && OnlyProperNames(readings));
+    if (options_.restoreYo && tryYo && !lower.contains(u'ё')) {
+        if (const std::optional<qsizetype> restored = RestoredYoIndex(lower, wordCase))
+            return restored;
+    }
+    const std::optional<int> accent = AgreedAccent(LikelyReadings(readings, wordCase));
+    if (!accent || *accent == 0)
         return std::nullopt;
-    // Written with "е" for "ё": the stress of the ё spelling, at the same place.
+    const std::optional<qsizetype> index = StressVowelIndex(lower, *accent);
+    if (index && YoTwinStressedElsewhere(lower, *index, wordCase))
+        return std::nullopt;
+    return index;
+}
+
+// The stress of the ё spelling the dictionary restores, at the same place.
+std::optional<qsizetype> TextAnnotator::RestoredYoIndex(const QString &lower, WordCase wordCase)
+{
     const std::optional<QString> restored = stress_.RestoredYo(lower);
     if (!restored || restored->size() != lower.size())
         return std::nullopt;
-    const std::optional<int> accent = stress_.AgreedAccent(*restored);
+    const std::optional<int> accent = AgreedAccent(LikelyReadings(stress_.Readings(*restored), wordCase));
     if (!accent)
         return std::nullopt;
     if (*accent > 0)
@@ -85,9 +134,26 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word)
     return restored->count(u'ё') == 1 ? std::optional<qsizetype>(restored->indexOf(u'ё')) : std::nullopt;
 }
 
-QString TextAnnotator::AnnotateWord(const QString &word)
+// Is the word, written with "е", also a form with "ё" in another place than
+// its stress (слезы́ and слёзы)? The text cannot tell which is meant, unless
+// the ё form is one a writer seldom means.
+bool TextAnnotator::YoTwinStressedElsewhere(const QString &lower, qsizetype stressed, WordCase wordCase)
 {
-    const std::optional<qsizetype> stressed = StressedIndex(word);
+    for (qsizetype i = lower.indexOf(u'е'); i >= 0; i = lower.indexOf(u'е', i + 1)) {
+        if (i == stressed)
+            continue;
+        QString twin = lower;
+        twin[i] = u'ё';
+        const QList<StressReading> twinReadings = stress_.Readings(twin);
+        if (!twinReadings.isEmpty() && !AllRare(twinReadings, wordCase))
+            return true;
+    }
+    return false;
+}
+
+QString TextAnnotator::AnnotateWord(const QString &word, bool sentenceStart)
+{
+    const std::optional<qsizetype> stressed = StressedIndex(word, CaseOf(word, sentenceStart));
     const QString text = options_.syllables ? HyphenateWord(word) : word;
     if (!stressed)
         return text;
@@ -112,6 +178,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
     qint64 words = 0;
     bool atEnd = false;
     bool inLongRun = false;  // letters that go on past any dictionary word
+    bool sentenceStart = true;
     while (!atEnd) {
         QByteArray piece(kPieceSize, Qt::Uninitialized);
         const qint64 got = in.read(piece.data(), kPieceSize);
@@ -130,6 +197,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 if (!atEnd && MayStartLetter(pending, at))
                     break;  // the letter's second byte comes with the next piece
                 inLongRun = false;
+                sentenceStart = SentenceStartsAfter(pending, at, sentenceStart);
                 output += pending[at++];
                 continue;
             }
@@ -141,6 +209,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 // unmarked, so that neither time nor memory grows with it.
                 words += inLongRun ? 0 : 1;
                 inLongRun = true;
+                sentenceStart = false;
                 output += QByteArrayView(pending).sliced(at, end - at);
                 at = end;
                 continue;
@@ -151,7 +220,8 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
             if (MarkBefore(pending, at) || MarkAfter(pending, end))
                 output += word;
             else
-                output += AnnotateWord(QString::fromUtf8(word)).toUtf8();
+                output += AnnotateWord(QString::fromUtf8(word), sentenceStart).toUtf8();
+            sentenceStart = false;
             ++words;
             at = end;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/stress.h"
+#include "textmode/stress_choice.h"
 
 #include <QString>
 
@@ -28,15 +29,19 @@ public:
 
 // Marks the stress of every Russian word of a UTF-8 text, keeping every other
 // byte as it was: punctuation, spacing, line ends, the letter case of each
-// word. A word with one vowel, a word the dictionary lacks, a word whose
-// readings disagree on the stress (замок) and a word that already carries a
-// mark (an apostrophe or an acute accent next to it) stay as they are.
+// word. Of a word's readings, the likely ones decide (see LikelyReadings): a
+// lower-case word is no name, a capitalised one inside a sentence likely is.
+// A word with one vowel, a word the dictionary lacks, a word whose likely
+// readings disagree on the stress (замок), a word whose ё twin is stressed
+// elsewhere (слезы, слёзы) and a word that already carries a mark (an
+// apostrophe or an acute accent next to it) stay as they are.
 class TextAnnotator {
 public:
     TextAnnotator(StressLookup &stress, AnnotateOptions options);
 
-    // One word: a run of Russian letters.
-    QString AnnotateWord(const QString &word);
+    // One word: a run of Russian letters; sentenceStart: whether it starts a
+    // sentence or a line.
+    QString AnnotateWord(const QString &word, bool sentenceStart = true);
 
     // Streams in to out in pieces; progress(bytes read so far) after each
     // piece. Returns the number of Russian words met; throws StreamError
@@ -44,7 +49,9 @@ public:
     qint64 Annotate(QIODevice &in, QIODevice &out, const std::function<void(qint64)> &progress = {});
 
 private:
-    std::optional<qsizetype> StressedIndex(const QString &word);
+    std::optional<qsizetype> StressedIndex(const QString &word, WordCase wordCase);
+    std::optional<qsizetype> RestoredYoIndex(const QString &lower, WordCase wordCase);
+    bool YoTwinStressedElsewhere(const QString &lower, qsizetype stressed, WordCase wordCase);
 
     StressLookup &stress_;
     AnnotateOptions options_;

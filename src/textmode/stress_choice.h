@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/stress_lookup.h"
+
+#include <QList>
+
+#include <optional>
+
+namespace tornelis {
+
+// How a word of running text is written, which tells something of what it is.
+enum class WordCase {
+    Lower,              // лев: no proper name
+    CapitalInSentence,  // «сказал Лев»: most likely a proper name
+    Other,              // at the start of a sentence or a line, or in capitals
+};
+
+// The readings a word written so most likely has: a lower-case word drops
+// its proper-name readings and a capitalised word inside a sentence keeps
+// only those, when the others remain; then marked readings (archaic,
+// informal, variants) give way to unmarked ones.
+QList<StressReading> LikelyReadings(QList<StressReading> readings, WordCase wordCase);
+
+// The accent all the readings agree on (0: no mark); nothing when there is
+// no reading or they disagree. A reading of unknown stress (0) counts too:
+// it may have the other stress.
+std::optional<int> AgreedAccent(const QList<StressReading> &readings);
+
+// Are the readings of a word all ones a writer seldom means: every one a
+// proper name for a lower-case word, or every one marked?
+bool AllRare(const QList<StressReading> &readings, WordCase wordCase);
+
+}  // namespace tornelis
