@@ -70,18 +70,19 @@ WordCase CaseOf(const QString &word, bool sentenceStart)
 }
 
 // Whether a word after the byte at at starts a sentence, given whether one
-// after the byte before it would: a full stop, !, ?, … or a line end starts
-// one; ASCII letters, digits, commas, semicolons and colons continue one;
-// blanks, quotes, dashes and brackets change nothing.
+// after the byte before it would: a full stop, !, ?, …, a colon (quoted
+// speech follows) or a line end starts one; ASCII letters, digits, commas
+// and semicolons continue one; blanks, quotes, dashes and brackets change
+// nothing.
 bool SentenceStartsAfter(const QByteArray &bytes, qsizetype at, bool before)
 {
     const char byte = bytes[at];
-    if (byte == '.' || byte == '!' || byte == '?' || byte == '\n')
+    if (byte == '.' || byte == '!' || byte == '?' || byte == ':' || byte == '\n')
         return true;
     if (QByteArrayView(bytes).first(at + 1).endsWith("\xE2\x80\xA6"))
         return true;
     const auto ascii = static_cast<unsigned char>(byte);
-    if (ascii < 0x80 && (std::isalnum(ascii) || byte == ',' || byte == ';' || byte == ':'))
+    if (ascii < 0x80 && (std::isalnum(ascii) || byte == ',' || byte == ';'))
         return false;
     return before;
 }

@@ -65,6 +65,7 @@ void TestTextAnnotator::likelyReadingsDecide_data()
     QTest::newRow("a lower-case word is no name") << "до того, с толстой" << "до тог'о, с т'олстой";
     QTest::newRow("a capital inside a sentence is a name") << "в Того, как Толстой" << "в Т'ого, как Толст'ой";
     QTest::newRow("a capital after a full stop tells nothing") << "Все. Того" << "Все. Того";
+    QTest::newRow("nor after a colon") << "вопрос: «Того ли" << "вопрос: «Того ли";
     QTest::newRow("nor at a line's start or in capitals") << "и\nТого, ТОГО" << "и\nТого, ТОГО";
     QTest::newRow("a marked reading loses") << "у кителя" << "у к'ителя";
     QTest::newRow("нее: the ё spelling before a place name") << "для нее" << "для не'е";

@@ -48,7 +48,11 @@ QString StressGroup(const QString &tags)
 qint64 SettleTwoStresses(const BuiltLexeme &lexeme, const QStringList &tags,
                          const std::vector<QList<int>> &candidates, std::vector<int> &accents)
 {
-    QHash<QString, std::map<int, int>> votes;  // group -> stressed syllable -> forms
+    struct Vote {
+        QString form;
+        int syllable;
+    };
+    QHash<QString, QList<Vote>> votes;  // by StressGroup
     for (std::size_t i = 0; i < accents.size(); ++i) {
         if (candidates[i].size() > 1)
             continue;
@@ -56,13 +60,18 @@ qint64 SettleTwoStresses(const BuiltLexeme &lexeme, const QStringList &tags,
         if (accents[i] == 0 && !form.contains(u'ё'))
             continue;
         if (const int syllable = StressedSyllable(form, accents[i]); syllable > 0)
-            ++votes[StressGroup(tags.at(qsizetype(i)))][syllable];
+            votes[StressGroup(tags.at(qsizetype(i)))].append({form, syllable});
     }
     qint64 settled = 0;
     for (std::size_t i = 0; i < accents.size(); ++i) {
         if (candidates[i].size() < 2 || accents[i] != 0)
             continue;
-        const std::map<int, int> groupVotes = votes.value(StressGroup(tags.at(qsizetype(i))));
+        // A form spelled the same (an indeclinable word's every case) tells nothing.
+        std::map<int, int> groupVotes;  // stressed syllable -> forms
+        for (const Vote &vote : votes.value(StressGroup(tags.at(qsizetype(i))))) {
+            if (vote.form != lexeme.forms[i].word)
+                ++groupVotes[vote.syllable];
+        }
         int best = 0;
         int bestVotes = 0;
         bool tie = false;
