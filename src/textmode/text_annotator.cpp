@@ -87,6 +87,28 @@ bool SentenceStartsAfter(const QByteArray &bytes, qsizetype at, bool before)
     return before;
 }
 
+bool IsParticlePart(const QString &part)
+{
+    const QString lower = part.toLower();
+    return lower == u"либо" || lower == u"нибудь" || lower == u"то" || lower == u"ка";
+}
+
+// The end of the hyphenated word whose first run of letters ends at end
+// (кто-нибудь, Ростов-на-Дону): runs joined by single hyphens, no longer
+// than a dictionary word can be.
+qsizetype HyphenatedWordEnd(const QByteArray &bytes, qsizetype start, qsizetype end)
+{
+    while (end < bytes.size() && bytes[end] == '-' && IsRussianLetterAt(bytes, end + 1)) {
+        qsizetype next = end + 1;
+        while (IsRussianLetterAt(bytes, next))
+            next += 2;
+        if (next - start > 2 * kLongestWord)
+            break;
+        end = next;
+    }
+    return end;
+}
+
 bool OnlyProperNames(const QList<StressReading> &readings)
 {
     return std::all_of(readings.cbegin(), readings.cend(), [](const StressReading &reading) { return reading.properName; });
@@ -154,7 +176,39 @@ bool TextAnnotator::YoTwinStressedElsewhere(const QString &lower, qsizetype stre
 
 QString TextAnnotator::AnnotateWord(const QString &word, bool sentenceStart)
 {
-    const std::optional<qsizetype> stressed = StressedIndex(word, CaseOf(word, sentenceStart));
+    const WordCase wordCase = CaseOf(word, sentenceStart);
+    if (!word.contains(u'-'))
+        return Marked(word, StressedIndex(word, wordCase));
+
+    // A hyphenated word: whole where the dictionary has it (по-мо́ему), else
+    // part by part, a particle part (-либо, -нибудь, -то, -ка) taking no mark.
+    std::optional<qsizetype> stressed;
+    if (SyllableVowelCount(word) > 1) {
+        const QString lower = word.toLower();
+        if (const std::optional<int> accent = AgreedAccent(LikelyReadings(stress_.Readings(lower), wordCase));
+            accent && *accent > 0)
+            stressed = StressVowelIndex(lower, *accent);
+    }
+    const QStringList parts = word.split(u'-');
+    QStringList marked;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        std::optional<qsizetype> inPart;
+        if (stressed) {
+            if (*stressed >= start && *stressed < start + part.size())
+                inPart = *stressed - start;
+        } else if (i == 0 || !IsParticlePart(part)) {
+            inPart = StressedIndex(part, i == 0 ? wordCase : CaseOf(part, false));
+        }
+        marked.append(Marked(part, inPart));
+        start += part.size() + 1;
+    }
+    return marked.join(u'-');
+}
+
+QString TextAnnotator::Marked(const QString &word, std::optional<qsizetype> stressed) const
+{
     const QString text = options_.syllables ? HyphenateWord(word) : word;
     if (!stressed)
         return text;
@@ -215,15 +269,18 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 at = end;
                 continue;
             }
-            if (!atEnd && (end + kMarkContext > pending.size() || MayStartLetter(pending, end)))
-                break;  // the word, or a mark after it, may go on in the next piece
+            end = HyphenatedWordEnd(pending, at, end);
+            // The word, a mark after it, or a hyphen and more letters, may go
+            // on in the next piece.
+            if (!atEnd && (end + kMarkContext + 1 > pending.size() || MayStartLetter(pending, end)))
+                break;
             const QByteArrayView word = QByteArrayView(pending).sliced(at, end - at);
             if (MarkBefore(pending, at) || MarkAfter(pending, end))
                 output += word;
             else
                 output += AnnotateWord(QString::fromUtf8(word), sentenceStart).toUtf8();
             sentenceStart = false;
-            ++words;
+            words += word.count('-') + 1;
             at = end;
         }
         if (out.write(output) != output.size())

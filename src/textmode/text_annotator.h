@@ -39,8 +39,8 @@ class TextAnnotator {
 public:
     TextAnnotator(StressLookup &stress, AnnotateOptions options);
 
-    // One word: a run of Russian letters; sentenceStart: whether it starts a
-    // sentence or a line.
+    // One word: a run of Russian letters, or runs joined by hyphens;
+    // sentenceStart: whether it starts a sentence or a line.
     QString AnnotateWord(const QString &word, bool sentenceStart = true);
 
     // Streams in to out in pieces; progress(bytes read so far) after each
@@ -52,6 +52,7 @@ private:
     std::optional<qsizetype> StressedIndex(const QString &word, WordCase wordCase);
     std::optional<qsizetype> RestoredYoIndex(const QString &lower, WordCase wordCase);
     bool YoTwinStressedElsewhere(const QString &lower, qsizetype stressed, WordCase wordCase);
+    QString Marked(const QString &word, std::optional<qsizetype> stressed) const;
 
     StressLookup &stress_;
     AnnotateOptions options_;

@@ -34,7 +34,12 @@ QList<FormRow> Dictionary()
            + Row(11, "небо", "NOUN,inan,neut sing,nomn", 1)  // не́бо and нёбо: one place
            + Row(12, "нёбо", "NOUN,inan,neut sing,nomn", 0)
            + Row(13, "осел", "VERB,perf,intr masc,sing,past,indc", 2)  // осе́л
-           + Row(14, "осёл", "NOUN,anim,masc sing,nomn,Infr", 0);      // a twin seldom meant (marked here)
+           + Row(14, "осёл", "NOUN,anim,masc sing,nomn,Infr", 0)       // a twin seldom meant (marked here)
+           + Row(15, "по-моему", "ADVB", 2)
+           + Row(16, "моему", "ADJF,Apro masc,sing,datv", 3)
+           + Row(17, "какой", "ADJF,Apro masc,sing,nomn", 2)
+           + Row(18, "либо", "CONJ", 1)
+           + Row(19, "мама", "NOUN,anim,femn sing,nomn", 1);
 }
 
 }  // namespace
@@ -72,6 +77,9 @@ void TestTextAnnotator::likelyReadingsDecide_data()
     QTest::newRow("an ё twin stressed elsewhere") << "слезы" << "слезы";
     QTest::newRow("an ё twin stressed at the same place") << "небо" << "н'ебо";
     QTest::newRow("an ё twin seldom meant") << "осел" << "ос'ел";
+    QTest::newRow("a hyphenated word whole") << "По-моему, моему" << "По-м'оему, моем'у";
+    QTest::newRow("else by its parts, a particle unmarked") << "какой-либо либо" << "как'ой-либо л'ибо";
+    QTest::newRow("parts that are words") << "мама-мама-кот" << "м'ама-м'ама-кот";
 }
 
 void TestTextAnnotator::likelyReadingsDecide()
