@@ -54,6 +54,14 @@ constexpr TableCorrection kTable[] = {
     {u"любить", u"любим*", "PRTS", 2},
     // родиться: родила́сь.
     {u"родиться", u"родилась", "VERB", 3},
+    // Everyday forms the stress lists give two stresses in one reading, which
+    // the lexeme's other forms do not settle: the lists merge homographs
+    // (напи́сать, свойство́ "affinity") or list a variant (да́ло, ле́карство).
+    // The standard stress: написа́л, сво́йство, дало́, лека́рство.
+    {u"написать", u"написал*", "VERB", 3},
+    {u"свойство", u"свойств*", "NOUN", 1},
+    {u"дать", u"дало", "VERB", 2},
+    {u"лекарство", u"лекарств*", "NOUN", 2},
 };
 
 void Set(int &accent, int value, qint64 &count)
