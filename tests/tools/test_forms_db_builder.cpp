@@ -57,6 +57,7 @@ private slots:
     void standardFormsWinTheirCells();
     void oneTabPerLexemeAndItsOwnLemma_data();
     void oneTabPerLexemeAndItsOwnLemma();
+    void twinsNameBothTransitivities();
     void lexemeRanks_data();
     void lexemeRanks();
     void likelyLemmaFirst_data();
@@ -127,6 +128,11 @@ void TestFormsDbBuilder::initTestCase()
              {"ветер", "NOUN"},   {"написать", "INFN"},
              {"целить", "INFN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
+    // думать twice: the source has a transitive and an intransitive lexeme.
+    for (const SourceLexeme &lexeme : lexemes_) {
+        if (lexeme.lemma == QStringLiteral("думать"))
+            sources.lexemes.push_back(lexeme);
+    }
     smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
     const BuildReport report = BuildFormsDb(sources, smallDb_, [](const QString &) {});
     QCOMPARE(report.lexemes > qint64(sources.lexemes.size()), true);
@@ -407,6 +413,8 @@ void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma_data()
     QTest::newRow("первый, not 1-ый, names its lexeme") << "первого" << QStringList{"первый (прилагательное)"}
                                                         << "первый";
     QTest::newRow("1-го belongs to первый") << "1-го" << QStringList{"первый (прилагательное)"} << "первый";
+    // Two lexemes told apart by transitivity alone, with one table, are one tab.
+    QTest::newRow("думать: one tab") << "думаю" << QStringList{"думать (глагол (инфинитив))"} << "";
 }
 
 void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma()
@@ -419,6 +427,19 @@ void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma()
     QStringList cells = GridRow(outcome.tables.declension, 1, 1);
     cells.removeAll(QString());
     QCOMPARE(cells.value(0), nominative);
+}
+
+// The tab that stands for both transitivities says so in every form's tags,
+// the participles' too; a lexeme without a twin keeps its own (читать).
+void TestFormsDbBuilder::twinsNameBothTransitivities()
+{
+    QCOMPARE(decline(QStringLiteral("думаю")).tables.conjugationTags.at(4, 1),
+             QStringLiteral("VERB,impf,tran,intr sing,1per,pres,indc"));
+    const DeclineOutcome participle = decline(QStringLiteral("думающий"));
+    QCOMPARE(participle.lemmaCaptions, QStringList{"думающий (полное причастие)"});
+    QCOMPARE(participle.tables.declensionTags.at(1, 1), QStringLiteral("PRTF,impf,tran,intr,pres,actv masc,sing,nomn"));
+    QCOMPARE(decline(QStringLiteral("читаю")).tables.conjugationTags.at(4, 1),
+             QStringLiteral("VERB,impf,tran sing,1per,pres,indc"));
 }
 
 void TestFormsDbBuilder::stressCorrections_data()

@@ -4,15 +4,23 @@
 #include "lexeme_rank.h"
 #include "lexeme_split.h"
 #include "stress_corrections.h"
+#include "twin_lexemes.h"
 #include "two_stresses.h"
+
+#include <QHash>
 
 namespace tornelis::formsdb {
 namespace {
 
-// Writes one lexeme with its spelling mended and its accents, and counts it.
-void WriteLexeme(BuiltLexeme lexeme, const SourceLexeme &source, const BuildSources &sources,
-                 FormsDbWriter &writer, BuildReport &report, DictionaryForms &yoForms,
-                 StressCorrectionCounts &corrections)
+// A lexeme with its spelling mended and its accents, ready to be written.
+struct PreparedLexeme {
+    BuiltLexeme lexeme;
+    QStringList tags;
+    std::vector<int> accents;
+};
+
+PreparedLexeme Prepare(BuiltLexeme lexeme, const SourceLexeme &source, const BuildSources &sources,
+                       StressCorrectionCounts &corrections)
 {
     QStringList tags;
     for (const SourceForm &form : lexeme.forms)
@@ -30,11 +38,42 @@ void WriteLexeme(BuiltLexeme lexeme, const SourceLexeme &source, const BuildSour
     }
     CorrectAccents(lexeme, tags, source.lemma, accents, corrections);
     corrections.twoStresses += SettleTwoStresses(lexeme, tags, listed, accents);
-    for (std::size_t i = 0; i < accents.size(); ++i) {
-        report.accentedRows += accents[i] > 0 ? 1 : 0;
-        yoForms.Add(lexeme.forms[i].word, tags.at(qsizetype(i)));
+    return {std::move(lexeme), tags, std::move(accents)};
+}
+
+// Notes the lexemes of every lemma more than one lexeme has (the two
+// думать; вывешенный of вывесить and of вывешать), so that twins among them
+// are written once.
+void FindTwins(const BuildSources &sources, const LexemeSplitter &splitter, TwinLexemes &twins)
+{
+    QHash<QString, std::vector<TwinLexemes::Key>> lexemesOfLemma;
+    for (std::size_t source = 0; source < sources.lexemes.size(); ++source) {
+        const std::vector<BuiltLexeme> built = splitter.Split(sources.corpus.Expand(sources.lexemes[source]));
+        for (std::size_t i = 0; i < built.size(); ++i)
+            lexemesOfLemma[built[i].forms[built[i].lemmaIndex].word].push_back({source, i});
     }
-    writer.AddLexeme(lexeme, accents);
+    StressCorrectionCounts uncounted;
+    for (const std::vector<TwinLexemes::Key> &homonyms : std::as_const(lexemesOfLemma)) {
+        if (homonyms.size() < 2)
+            continue;
+        for (const TwinLexemes::Key key : homonyms) {
+            const SourceLexeme &source = sources.lexemes[key.source];
+            BuiltLexeme lexeme = splitter.Split(sources.corpus.Expand(source))[key.built];
+            const PreparedLexeme prepared = Prepare(std::move(lexeme), source, sources, uncounted);
+            twins.Note(key, prepared.lexeme, prepared.accents);
+        }
+    }
+}
+
+// Writes one prepared lexeme and counts it.
+void WriteLexeme(const PreparedLexeme &prepared, FormsDbWriter &writer, BuildReport &report,
+                 DictionaryForms &yoForms)
+{
+    for (std::size_t i = 0; i < prepared.accents.size(); ++i) {
+        report.accentedRows += prepared.accents[i] > 0 ? 1 : 0;
+        yoForms.Add(prepared.lexeme.forms[i].word, prepared.tags.at(qsizetype(i)));
+    }
+    writer.AddLexeme(prepared.lexeme, prepared.accents);
     ++report.lexemes;
 }
 
@@ -44,7 +83,10 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
 {
     const OpenCorpora &corpus = sources.corpus;
     const LexemeSplitter splitter(corpus.tags(), corpus.prefixes());
-    FormsDbWriter writer(target, corpus.tags());
+    progress(QStringLiteral("Looking for lexemes with the same lemma and table..."));
+    TwinLexemes twins(corpus.tags());
+    FindTwins(sources, splitter, twins);
+    FormsDbWriter writer(target, twins.AllTags());
     BuildReport report;
     DictionaryForms yoForms;
     StressCorrectionCounts corrections;
@@ -61,11 +103,17 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
             if (rank > 0 && !(ranksHeld[done] & (1U << rank)))
                 continue;
             const SourceLexeme &source = sources.lexemes[done];
-            for (const BuiltLexeme &lexeme : splitter.Split(corpus.Expand(source))) {
-                const int lexemeRank = int(ranker.Rank(lexeme));
+            const std::vector<BuiltLexeme> built = splitter.Split(corpus.Expand(source));
+            for (std::size_t i = 0; i < built.size(); ++i) {
+                if (twins.IsLeftOut({done, i}))
+                    continue;
+                const int lexemeRank = int(ranker.Rank(built[i]));
                 ranksHeld[done] |= std::uint8_t(1U << lexemeRank);
-                if (lexemeRank == rank)
-                    WriteLexeme(lexeme, source, sources, writer, report, yoForms, corrections);
+                if (lexemeRank != rank)
+                    continue;
+                PreparedLexeme prepared = Prepare(built[i], source, sources, corrections);
+                twins.Widen({done, i}, prepared.lexeme);
+                WriteLexeme(prepared, writer, report, yoForms);
             }
             if (rank == 0 && done + 1 >= nextReport && total >= 10) {
                 progress(QStringLiteral("  lexemes: %1 %").arg((done + 1) * 100 / total));
@@ -80,6 +128,8 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     yo.ForEachRow([&writer](const QString &str, const QString &strYo) { writer.AddYo(str, strYo); });
     report.yoRows = yo.size();
     report.ruleCounts = corrections.Lines();
+    report.ruleCounts << QStringLiteral("lexemes with the same lemma and table as another (transitivity aside), left out: %1")
+                             .arg(twins.leftOutCount());
     report.ruleCounts << QStringLiteral("ё rows dropped: ё spelling no form %1, е spelling a form of a common word %2")
                              .arg(yo.drops().yoSpellingNoForm)
                              .arg(yo.drops().eSpellingCommonForm);
