@@ -126,7 +126,7 @@ void TestFormsDbBuilder::initTestCase()
              {"лёгкий", "ADJF"},  {"любить", "INFN"},   {"родиться", "INFN"}, {"лёт", "NOUN"},
              {"один", "ADJF"},    {"пол", "NOUN,inan,masc"}, {"лекарство", "NOUN"},
              {"ветер", "NOUN"},   {"написать", "INFN"},
-             {"целить", "INFN"}})
+             {"целить", "INFN"},  {"ниже", "ADVB"},     {"ниже", "PREP"},    {"ниже", "CONJ"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme.
     for (const SourceLexeme &lexeme : lexemes_) {
@@ -477,6 +477,9 @@ void TestFormsDbBuilder::stressCorrections_data()
     QTest::newRow("лека́рство") << "лекарство" << "NOUN%sing,nomn" << 2;
     QTest::newRow("лека́рствами") << "лекарствами" << "NOUN%plur,ablt" << 2;
     QTest::newRow("написа́ла") << "написала" << "VERB%femn,sing,past%" << 3;
+    QTest::newRow("the adverb ни́же") << "ниже" << "ADVB" << 1;
+    QTest::newRow("the preposition ни́же") << "ниже" << "PREP" << 1;
+    QTest::newRow("the conjunction ниже́") << "ниже" << "CONJ" << 2;
 }
 
 void TestFormsDbBuilder::misspellingsAreGone()

@@ -62,6 +62,10 @@ constexpr TableCorrection kTable[] = {
     {u"свойство", u"свойств*", "NOUN", 1},
     {u"дать", u"дало", "VERB", 2},
     {u"лекарство", u"лекарств*", "NOUN", 2},
+    // The adverb and preposition ни́же; the source gives them the stress of
+    // the old conjunction ниже́ ("nor even").
+    {u"ниже", u"ниже", "ADVB", 1},
+    {u"ниже", u"ниже", "PREP", 1},
 };
 
 void Set(int &accent, int value, qint64 &count)
