@@ -126,11 +126,13 @@ void TestFormsDbBuilder::initTestCase()
              {"лёгкий", "ADJF"},  {"любить", "INFN"},   {"родиться", "INFN"}, {"лёт", "NOUN"},
              {"один", "ADJF"},    {"пол", "NOUN,inan,masc"}, {"лекарство", "NOUN"},
              {"ветер", "NOUN"},   {"написать", "INFN"},
-             {"целить", "INFN"},  {"ниже", "ADVB"},     {"ниже", "PREP"},    {"ниже", "CONJ"}})
+             {"целить", "INFN"},  {"ниже", "ADVB"},     {"ниже", "PREP"},    {"ниже", "CONJ"},
+             {"свойство", "NOUN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
-    // думать twice: the source has a transitive and an intransitive lexeme.
+    // думать twice: the source has a transitive and an intransitive lexeme;
+    // стоить also as the impersonal стоит.
     for (const SourceLexeme &lexeme : lexemes_) {
-        if (lexeme.lemma == QStringLiteral("думать"))
+        if (lexeme.lemma == QStringLiteral("думать") || lexeme.lemma == QStringLiteral("стоить"))
             sources.lexemes.push_back(lexeme);
     }
     smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
@@ -342,17 +344,27 @@ void TestFormsDbBuilder::likelyLemmaFirst_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("firstPresent");  // the tags of the first tab's Я row, when a verb's
     // Written in the source's order the abbreviation СТО and the country Того
     // came first; standard lexemes are numbered before them.
-    QTest::newRow("сто: the numeral before СТО") << "сто" << QStringList{"сто (числительное)", "сто (существительное)"};
-    QTest::newRow("того: тот before Того") << "того" << QStringList{"тот (прилагательное)", "того (существительное)"};
+    QTest::newRow("сто: the numeral before СТО") << "сто" << QStringList{"сто (числительное)", "сто (существительное)"}
+                                                 << "";
+    QTest::newRow("того: тот before Того") << "того" << QStringList{"тот (прилагательное)", "того (существительное)"}
+                                           << "";
+    QTest::newRow("стоит: the full verb before the impersonal one")
+        << "стоит" << QStringList{"стоить (глагол (инфинитив))", "стоить (глагол (инфинитив))"}
+        << "VERB,impf,tran sing,1per,pres,indc";
 }
 
 void TestFormsDbBuilder::likelyLemmaFirst()
 {
     QFETCH(QString, word);
     QFETCH(QStringList, captions);
-    QCOMPARE(decline(word).lemmaCaptions, captions);
+    QFETCH(QString, firstPresent);
+    const DeclineOutcome outcome = decline(word);
+    QCOMPARE(outcome.lemmaCaptions, captions);
+    if (!firstPresent.isEmpty())
+        QCOMPARE(outcome.tables.conjugationTags.at(4, 1), firstPresent);
 }
 
 void TestFormsDbBuilder::otherFormsOfEverydayWords_data()
@@ -475,6 +487,7 @@ void TestFormsDbBuilder::stressCorrections_data()
     // corrections table names the standard stress.
     QTest::newRow("дало́") << "дало" << "VERB%neut,sing,past%" << 2;
     QTest::newRow("лека́рство") << "лекарство" << "NOUN%sing,nomn" << 2;
+    QTest::newRow("сво́йство") << "свойство" << "NOUN%sing,nomn" << 1;
     QTest::newRow("лека́рствами") << "лекарствами" << "NOUN%plur,ablt" << 2;
     QTest::newRow("написа́ла") << "написала" << "VERB%femn,sing,past%" << 3;
     QTest::newRow("the adverb ни́же") << "ниже" << "ADVB" << 1;
