@@ -37,6 +37,19 @@ StressLookup::StressLookup(const QString &path)
 
 StressLookup::~StressLookup() = default;
 
+// What a tag string says of a reading, worked out once per tag string (the
+// dictionary has a few thousand).
+StressReading StressLookup::KindOf(const QString &tags)
+{
+    if (const auto found = kinds_.constFind(tags); found != kinds_.cend())
+        return *found;
+    StressReading kind;
+    kind.properName = IsProperName(tags);
+    kind.marked = IsMarkedReading(tags);
+    kinds_.insert(tags, kind);
+    return kind;
+}
+
 QList<StressReading> StressLookup::Readings(const QString &lowerCaseForm)
 {
     if (const auto found = remembered_.constFind(lowerCaseForm); found != remembered_.cend())
@@ -46,8 +59,9 @@ QList<StressReading> StressLookup::Readings(const QString &lowerCaseForm)
         accents_->bindText(1, lowerCaseForm);
         QList<StressReading> readings;
         while (accents_->step()) {
-            const QString tags = accents_->columnText(1);
-            readings.append({std::max(0, accents_->columnInt(0)), IsProperName(tags), IsMarkedReading(tags)});
+            StressReading reading = KindOf(accents_->columnText(1));
+            reading.accent = std::max(0, accents_->columnInt(0));
+            readings.append(reading);
         }
         return readings;
     });

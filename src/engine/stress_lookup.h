@@ -35,11 +35,14 @@ public:
     std::optional<QString> RestoredYo(const QString &form);
 
 private:
+    StressReading KindOf(const QString &tags);
+
     QString path_;
     SqliteDatabase database_;
     std::unique_ptr<SqliteStatement> accents_;
     std::unique_ptr<SqliteStatement> yo_;
     QHash<QString, QList<StressReading>> remembered_;
+    QHash<QString, StressReading> kinds_;
 };
 
 }  // namespace tornelis
