@@ -2,6 +2,7 @@
 
 #include "grammemes/describe_tags.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tornelis {
@@ -53,11 +54,13 @@ QString OtherFormGroupName(OtherFormGroup group)
 
 bool HasUsageMark(const QString &tags)
 {
-    for (const QStringView mark : {u"Infr", u"Slng", u"Vulg", u"Arch", u"Dist", u"Erro"}) {
-        if (HasGrammeme(tags, mark))
-            return true;
-    }
-    return false;
+    return HasAnyGrammeme(tags, {u"Infr", u"Slng", u"Vulg", u"Arch", u"Dist", u"Erro"});
+}
+
+bool HasAnyGrammeme(const QString &tags, std::initializer_list<QStringView> grammemes)
+{
+    return std::any_of(grammemes.begin(), grammemes.end(),
+                       [&tags](QStringView grammeme) { return HasGrammeme(tags, grammeme); });
 }
 
 bool IsListedOtherForm(const QString &tags)

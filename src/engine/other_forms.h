@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+
 namespace tornelis {
 
 // The forms of a lemma that its table has no cell for, grouped in the order
@@ -51,5 +53,6 @@ bool HasUsageMark(const QString &tags);
 
 // Does the tag string hold this grammeme (a whole one: "impf" is no "impr")?
 bool HasGrammeme(const QString &tags, QStringView grammeme);
+bool HasAnyGrammeme(const QString &tags, std::initializer_list<QStringView> grammemes);
 
 }  // namespace tornelis

@@ -10,11 +10,7 @@ constexpr qsizetype kRememberedWords = 1 << 18;
 
 bool IsProperName(const QString &tags)
 {
-    for (const QStringView grammeme : {u"Name", u"Surn", u"Patr", u"Geox", u"Orgn", u"Trad"}) {
-        if (HasGrammeme(tags, grammeme))
-            return true;
-    }
-    return false;
+    return HasAnyGrammeme(tags, {u"Name", u"Surn", u"Patr", u"Geox", u"Orgn", u"Trad"});
 }
 
 // A usage mark, or a variant spelling (V-ey, V-oy, ...).

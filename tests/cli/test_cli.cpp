@@ -1,5 +1,6 @@
 #include "textmode/text_annotator.h"
 #include "engine/stress_lookup.h"
+#include "support/annotate_text.h"
 #include "support/test_database.h"
 
 #include <QBuffer>
@@ -281,14 +282,7 @@ void TestCli::annotateLeavesMarkedWordsAlone()
     StressLookup stress(db_);
     for (const StressMark mark : {StressMark::Apostrophe, StressMark::Acute}) {
         TextAnnotator annotator(stress, {false, true, mark});
-        QByteArray input = text.toUtf8();
-        QBuffer in(&input);
-        QByteArray written;
-        QBuffer out(&written);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        annotator.Annotate(in, out);
-        QCOMPARE(QString::fromUtf8(written), mark == StressMark::Apostrophe ? apostrophes : acute);
+        QCOMPARE(AnnotateText(annotator, text), mark == StressMark::Apostrophe ? apostrophes : acute);
     }
 }
 

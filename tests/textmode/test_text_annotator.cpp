@@ -1,8 +1,8 @@
 #include "engine/stress_lookup.h"
+#include "support/annotate_text.h"
 #include "support/test_database.h"
 #include "textmode/text_annotator.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -88,14 +88,7 @@ void TestTextAnnotator::likelyReadingsDecide()
     QFETCH(QString, marked);
     StressLookup stress(db_);
     TextAnnotator annotator(stress, {});
-    QByteArray input = text.toUtf8();
-    QBuffer in(&input);
-    QByteArray written;
-    QBuffer out(&written);
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    annotator.Annotate(in, out);
-    QCOMPARE(QString::fromUtf8(written), marked);
+    QCOMPARE(AnnotateText(annotator, text), marked);
 }
 
 QTEST_GUILESS_MAIN(TestTextAnnotator)
