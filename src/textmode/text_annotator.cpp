@@ -90,7 +90,7 @@ bool SentenceStartsAfter(const QByteArray &bytes, qsizetype at, bool before)
 bool IsParticlePart(const QString &part)
 {
     const QString lower = part.toLower();
-    return lower == u"либо" || lower == u"нибудь" || lower == u"то" || lower == u"ка";
+    return lower == u"либо" || lower == u"нибудь" || lower == u"то" || lower == u"ка" || lower == u"таки";
 }
 
 // The end of the hyphenated word whose first run of letters ends at end
@@ -180,15 +180,10 @@ QString TextAnnotator::AnnotateWord(const QString &word, bool sentenceStart)
     if (!word.contains(u'-'))
         return Marked(word, StressedIndex(word, wordCase));
 
-    // A hyphenated word: whole where the dictionary has it (по-мо́ему), else
-    // part by part, a particle part (-либо, -нибудь, -то, -ка) taking no mark.
-    std::optional<qsizetype> stressed;
-    if (SyllableVowelCount(word) > 1) {
-        const QString lower = word.toLower();
-        if (const std::optional<int> accent = AgreedAccent(LikelyReadings(stress_.Readings(lower), wordCase));
-            accent && *accent > 0)
-            stressed = StressVowelIndex(lower, *accent);
-    }
+    // A hyphenated word: whole where the dictionary has it (по-мо́ему,
+    // все-таки as всё-таки), else part by part, a particle part (-либо,
+    // -нибудь, -то, -ка, -таки) taking no mark.
+    const std::optional<qsizetype> stressed = StressedIndex(word, wordCase);
     const QStringList parts = word.split(u'-');
     QStringList marked;
     qsizetype start = 0;

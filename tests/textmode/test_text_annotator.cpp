@@ -39,7 +39,9 @@ QList<FormRow> Dictionary()
            + Row(16, "моему", "ADJF,Apro masc,sing,datv", 3)
            + Row(17, "какой", "ADJF,Apro masc,sing,nomn", 2)
            + Row(18, "либо", "CONJ", 1)
-           + Row(19, "мама", "NOUN,anim,femn sing,nomn", 1);
+           + Row(19, "мама", "NOUN,anim,femn sing,nomn", 1)
+           + Row(20, "всё-таки", "PRCL", 0)
+           + Row(21, "таки", "PRCL", 1);
 }
 
 }  // namespace
@@ -60,7 +62,8 @@ private:
 void TestTextAnnotator::initTestCase()
 {
     db_ = dir_.filePath(QStringLiteral("forms.db"));
-    WriteTestDatabase(db_, Dictionary(), {{QStringLiteral("нее"), QStringLiteral("неё")}});
+    WriteTestDatabase(db_, Dictionary(),
+                      {{QStringLiteral("нее"), QStringLiteral("неё")}, {QStringLiteral("все-таки"), QStringLiteral("всё-таки")}});
 }
 
 void TestTextAnnotator::likelyReadingsDecide_data()
@@ -80,6 +83,7 @@ void TestTextAnnotator::likelyReadingsDecide_data()
     QTest::newRow("a hyphenated word whole") << "По-моему, моему" << "По-м'оему, моем'у";
     QTest::newRow("else by its parts, a particle unmarked") << "какой-либо либо" << "как'ой-либо л'ибо";
     QTest::newRow("parts that are words") << "мама-мама-кот" << "м'ама-м'ама-кот";
+    QTest::newRow("a hyphenated word with ё restored") << "все-таки, опять-таки" << "вс'е-таки, опять-таки";
 }
 
 void TestTextAnnotator::likelyReadingsDecide()
