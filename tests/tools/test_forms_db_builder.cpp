@@ -127,7 +127,8 @@ void TestFormsDbBuilder::initTestCase()
              {"один", "ADJF"},    {"пол", "NOUN,inan,masc"}, {"лекарство", "NOUN"},
              {"ветер", "NOUN"},   {"написать", "INFN"},
              {"целить", "INFN"},  {"ниже", "ADVB"},     {"ниже", "PREP"},    {"ниже", "CONJ"},
-             {"свойство", "NOUN"}})
+             {"свойство", "NOUN"}, {"пора", "NOUN"},     {"деньга", "NOUN"},
+             {"раскрошить", "INFN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит.
@@ -483,6 +484,9 @@ void TestFormsDbBuilder::stressCorrections_data()
     QTest::newRow("two stresses: ве́тров") << "ветров" << "NOUN%plur,gent" << 1;
     QTest::newRow("two stresses: полы́") << "полы" << "NOUN,inan,masc plur,nomn" << 2;
     QTest::newRow("two stresses, every form alike: целит") << "целит" << "VERB%3per%" << 0;
+    // раскрошу́ alone would have voted for раскроши́т; the first person
+    // singular stands apart (раскро́шит), so it casts no vote.
+    QTest::newRow("two stresses, no vote of the first person: раскрошит") << "раскрошит" << "VERB%3per%" << 0;
     // Where the other forms disagree (дала́, да́ли) or are alike, the
     // corrections table names the standard stress.
     QTest::newRow("дало́") << "дало" << "VERB%neut,sing,past%" << 2;
@@ -490,6 +494,14 @@ void TestFormsDbBuilder::stressCorrections_data()
     QTest::newRow("сво́йство") << "свойство" << "NOUN%sing,nomn" << 1;
     QTest::newRow("лека́рствами") << "лекарствами" << "NOUN%plur,ablt" << 2;
     QTest::newRow("написа́ла") << "написала" << "VERB%femn,sing,past%" << 3;
+    QTest::newRow("пора́") << "пора" << "NOUN%sing,nomn" << 2;
+    QTest::newRow("поры́, genitive") << "поры" << "NOUN%sing,gent" << 2;
+    QTest::newRow("по́ры, plural") << "поры" << "NOUN%plur,nomn" << 1;
+    QTest::newRow("по́ру") << "пору" << "NOUN%sing,accs" << 1;
+    QTest::newRow("пора́м") << "порам" << "NOUN%plur,datv" << 2;
+    QTest::newRow("деньга́") << "деньга" << "NOUN%sing,nomn" << 2;
+    QTest::newRow("деньги́, genitive") << "деньги" << "NOUN%sing,gent" << 2;
+    QTest::newRow("де́ньги, plural") << "деньги" << "NOUN%plur,nomn" << 1;
     QTest::newRow("the adverb ни́же") << "ниже" << "ADVB" << 1;
     QTest::newRow("the preposition ни́же") << "ниже" << "PREP" << 1;
     QTest::newRow("the conjunction ниже́") << "ниже" << "CONJ" << 2;

@@ -1,5 +1,6 @@
 #include "stress_corrections.h"
 
+#include "engine/other_forms.h"
 #include "render/letters.h"
 #include "render/stress.h"
 
@@ -7,12 +8,14 @@ namespace tornelis::formsdb {
 namespace {
 
 // Single forms whose stress the source gets wrong, each with its reason. A
-// word ending in "*" stands for every form that begins so.
+// word ending in "*" stands for every form that begins so; a grammeme, when
+// given, narrows the correction to the forms that have it.
 struct TableCorrection {
     const char16_t *sourceLemma;
     const char16_t *word;
     const char *partOfSpeech;
     int accent;
+    const char16_t *grammeme = nullptr;
 };
 
 // Forms the source spells wrong: a word ending in "*" mends the beginning of
@@ -66,6 +69,23 @@ constexpr TableCorrection kTable[] = {
     // the old conjunction ниже́ ("nor even").
     {u"ниже", u"ниже", "ADVB", 1},
     {u"ниже", u"ниже", "PREP", 1},
+    // пора́ "time" and деньга́: the lists merge пора́ with по́ра "pore" and lack
+    // деньга́'s singular, and the plural де́ньги lent its stress to the
+    // genitive singular деньги́.
+    {u"пора", u"пора", "NOUN", 2},
+    {u"пора", u"поры", "NOUN", 2, u"sing"},
+    {u"пора", u"поры", "NOUN", 1, u"plur"},
+    {u"пора", u"поре", "NOUN", 2},
+    {u"пора", u"порой", "NOUN", 2},
+    {u"пора", u"порою", "NOUN", 2},
+    {u"пора", u"порам*", "NOUN", 2},
+    {u"пора", u"порах", "NOUN", 2},
+    {u"деньга", u"деньга", "NOUN", 2},
+    {u"деньга", u"деньги", "NOUN", 2, u"sing"},
+    {u"деньга", u"деньге", "NOUN", 2},
+    {u"деньга", u"деньгу", "NOUN", 2},
+    {u"деньга", u"деньгой", "NOUN", 2},
+    {u"деньга", u"деньгою", "NOUN", 2},
 };
 
 void Set(int &accent, int value, qint64 &count)
@@ -176,7 +196,8 @@ void CorrectAccents(const BuiltLexeme &lexeme, const QStringList &tags, const QS
             continue;
         for (std::size_t i = 0; i < accents.size(); ++i) {
             if (Matches(lexeme.forms[i].word, correction.word) &&
-                tags[i].startsWith(QLatin1String(correction.partOfSpeech)))
+                tags[i].startsWith(QLatin1String(correction.partOfSpeech)) &&
+                (!correction.grammeme || HasGrammeme(tags[i], QStringView(correction.grammeme))))
                 Set(accents[i], correction.accent, counts.table);
         }
     }

@@ -43,6 +43,16 @@ QString StressGroup(const QString &tags)
     return group;
 }
 
+// Forms that mobile stress sets apart from the rest of their group cast no
+// vote: the first person singular of a verb (крошу́, кро́шит) and the
+// accusative singular of a noun (пора́, по́ру).
+bool StandsApart(const QString &tags)
+{
+    const bool verbFirstSingular = tags.startsWith(QLatin1String("VERB")) && tags.contains(QLatin1String("sing,1per"));
+    const bool nounAccusativeSingular = tags.startsWith(QLatin1String("NOUN")) && tags.contains(QLatin1String("sing,accs"));
+    return verbFirstSingular || nounAccusativeSingular;
+}
+
 }  // namespace
 
 qint64 SettleTwoStresses(const BuiltLexeme &lexeme, const QStringList &tags,
@@ -54,7 +64,7 @@ qint64 SettleTwoStresses(const BuiltLexeme &lexeme, const QStringList &tags,
     };
     QHash<QString, QList<Vote>> votes;  // by StressGroup
     for (std::size_t i = 0; i < accents.size(); ++i) {
-        if (candidates[i].size() > 1)
+        if (candidates[i].size() > 1 || StandsApart(tags.at(qsizetype(i))))
             continue;
         const QString &form = lexeme.forms[i].word;
         if (accents[i] == 0 && !form.contains(u'ё'))
