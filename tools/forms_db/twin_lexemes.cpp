@@ -9,7 +9,7 @@ namespace {
 const QString kTransitive = QStringLiteral("tran");
 const QString kIntransitive = QStringLiteral("intr");
 
-// The grammemes of the lexeme group (before the blank) and of the form.
+// The grammemes of a tag's lexeme group (before the blank).
 QStringList LexemeGrammemes(const QString &tag)
 {
     return tag.section(QLatin1Char(' '), 0, 0).split(QLatin1Char(','));
