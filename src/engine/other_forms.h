@@ -53,6 +53,7 @@ bool HasUsageMark(const QString &tags);
 
 // Does the tag string hold this grammeme (a whole one: "impf" is no "impr")?
 bool HasGrammeme(const QString &tags, QStringView grammeme);
+// Does it hold any of these?
 bool HasAnyGrammeme(const QString &tags, std::initializer_list<QStringView> grammemes);
 
 }  // namespace tornelis

@@ -9,6 +9,8 @@
 
 #include <QHash>
 
+#include <map>
+
 namespace tornelis::formsdb {
 namespace {
 
@@ -52,15 +54,21 @@ void FindTwins(const BuildSources &sources, const LexemeSplitter &splitter, Twin
         for (std::size_t i = 0; i < built.size(); ++i)
             lexemesOfLemma[built[i].forms[built[i].lemmaIndex].word].push_back({source, i});
     }
-    StressCorrectionCounts uncounted;
+    // Each source lexeme is split once more, for all its lexemes that have homonyms.
+    std::map<std::size_t, std::vector<std::size_t>> homonymsOfSource;
     for (const std::vector<TwinLexemes::Key> &homonyms : std::as_const(lexemesOfLemma)) {
         if (homonyms.size() < 2)
             continue;
-        for (const TwinLexemes::Key key : homonyms) {
-            const SourceLexeme &source = sources.lexemes[key.source];
-            BuiltLexeme lexeme = splitter.Split(sources.corpus.Expand(source))[key.built];
-            const PreparedLexeme prepared = Prepare(std::move(lexeme), source, sources, uncounted);
-            twins.Note(key, prepared.lexeme, prepared.accents);
+        for (const TwinLexemes::Key key : homonyms)
+            homonymsOfSource[key.source].push_back(key.built);
+    }
+    StressCorrectionCounts uncounted;
+    for (const auto &[source, builtIndexes] : homonymsOfSource) {
+        const SourceLexeme &lexeme = sources.lexemes[source];
+        std::vector<BuiltLexeme> built = splitter.Split(sources.corpus.Expand(lexeme));
+        for (std::size_t i : builtIndexes) {
+            const PreparedLexeme prepared = Prepare(std::move(built[i]), lexeme, sources, uncounted);
+            twins.Note({source, i}, prepared.lexeme, prepared.accents);
         }
     }
 }

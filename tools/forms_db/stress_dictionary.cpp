@@ -161,11 +161,6 @@ QList<int> StressDictionary::Lookup(const QString &form, const QString &tags, co
     return accents;
 }
 
-int ResolveAccent(const StressDictionary &stress, const QString &form, const QString &tags, const QStringList &lemmas)
-{
-    return ResolveAccent(stress.Lookup(form, tags, lemmas), form);
-}
-
 int ResolveAccent(const QList<int> &listed, const QString &form)
 {
     if (listed.size() == 1)

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-
 namespace tornelis::formsdb {
 
 // Stress positions of word forms from forms-stress.tsv.gz (forms with one
@@ -44,6 +43,5 @@ private:
 // 0 for a form with "ё" (it carries the stress), 1 for a form with exactly
 // one stress vowel, and 0 (no mark) for anything else.
 int ResolveAccent(const QList<int> &listed, const QString &form);
-int ResolveAccent(const StressDictionary &stress, const QString &form, const QString &tags, const QStringList &lemmas);
 
 }  // namespace tornelis::formsdb
