@@ -42,6 +42,7 @@ StressReading StressLookup::KindOf(const QString &tags)
     StressReading kind;
     kind.properName = IsProperName(tags);
     kind.marked = IsMarkedReading(tags);
+    kind.tags = tags;
     kinds_.insert(tags, kind);
     return kind;
 }

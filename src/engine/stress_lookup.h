@@ -16,6 +16,7 @@ struct StressReading {
     int accent = 0;           // 0: no mark ("ё" carries the stress, or it is unknown)
     bool properName = false;  // Name, Surn, Patr, Geox, Orgn or Trad
     bool marked = false;      // archaic, informal, distorted, erroneous or a variant
+    QString tags;             // the grammemes, as in the prop column
 };
 
 // The stress of a word form in each of its readings in forms.db, for

@@ -74,10 +74,14 @@ WordCase CaseOf(const QString &word, bool sentenceStart)
 // speech follows) or a line end starts one; ASCII letters, digits, commas
 // and semicolons continue one; blanks, quotes, dashes and brackets change
 // nothing.
+// A tab, a bar or a second blank in a row starts a table cell, which is
+// no more a sentence's inside than a line's start is.
 bool SentenceStartsAfter(const QByteArray &bytes, qsizetype at, bool before)
 {
     const char byte = bytes[at];
-    if (byte == '.' || byte == '!' || byte == '?' || byte == ':' || byte == '\n')
+    if (byte == '.' || byte == '!' || byte == '?' || byte == ':' || byte == '\n' || byte == '\t' || byte == '|')
+        return true;
+    if (byte == ' ' && at >= 1 && bytes[at - 1] == ' ')
         return true;
     if (QByteArrayView(bytes).first(at + 1).endsWith("\xE2\x80\xA6"))
         return true;
@@ -85,6 +89,25 @@ bool SentenceStartsAfter(const QByteArray &bytes, qsizetype at, bool before)
     if (ascii < 0x80 && (std::isalnum(ascii) || byte == ',' || byte == ';'))
         return false;
     return before;
+}
+
+bool IsAsciiLetter(char byte)
+{
+    const auto ascii = static_cast<unsigned char>(byte);
+    return ascii < 0x80 && std::isalpha(ascii);
+}
+
+// Does a Latin letter touch the letters from at to end (pаза with a Latin р)?
+// Such a word is no Russian word the dictionary could know.
+bool TouchesLatin(const QByteArray &bytes, qsizetype at, qsizetype end)
+{
+    return (at >= 1 && IsAsciiLetter(bytes[at - 1])) || (end < bytes.size() && IsAsciiLetter(bytes[end]));
+}
+
+// An initial: one capital letter, as the "Н" of "Л. Н. Толстой".
+bool IsInitial(QByteArrayView word)
+{
+    return word.size() == 2 && QString::fromUtf8(word).front().isUpper();
 }
 
 bool IsParticlePart(const QString &part)
@@ -229,6 +252,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
     bool atEnd = false;
     bool inLongRun = false;  // letters that go on past any dictionary word
     bool sentenceStart = true;
+    bool afterInitial = false;  // the full stop after an initial ends no sentence
     while (!atEnd) {
         QByteArray piece(kPieceSize, Qt::Uninitialized);
         const qint64 got = in.read(piece.data(), kPieceSize);
@@ -247,7 +271,9 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 if (!atEnd && MayStartLetter(pending, at))
                     break;  // the letter's second byte comes with the next piece
                 inLongRun = false;
-                sentenceStart = SentenceStartsAfter(pending, at, sentenceStart);
+                if (!(afterInitial && pending[at] == '.'))
+                    sentenceStart = SentenceStartsAfter(pending, at, sentenceStart);
+                afterInitial = false;
                 output += pending[at++];
                 continue;
             }
@@ -260,6 +286,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 words += inLongRun ? 0 : 1;
                 inLongRun = true;
                 sentenceStart = false;
+                afterInitial = false;
                 output += QByteArrayView(pending).sliced(at, end - at);
                 at = end;
                 continue;
@@ -270,11 +297,12 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
             if (!atEnd && (end + kMarkContext + 1 > pending.size() || MayStartLetter(pending, end)))
                 break;
             const QByteArrayView word = QByteArrayView(pending).sliced(at, end - at);
-            if (MarkBefore(pending, at) || MarkAfter(pending, end))
+            if (MarkBefore(pending, at) || MarkAfter(pending, end) || TouchesLatin(pending, at, end))
                 output += word;
             else
                 output += AnnotateWord(QString::fromUtf8(word), sentenceStart).toUtf8();
             sentenceStart = false;
+            afterInitial = IsInitial(word);
             words += word.count('-') + 1;
             at = end;
         }

@@ -80,6 +80,12 @@ void TestTextAnnotator::likelyReadingsDecide_data()
     QTest::newRow("an ё twin stressed elsewhere") << "слезы" << "слезы";
     QTest::newRow("an ё twin stressed at the same place") << "небо" << "н'ебо";
     QTest::newRow("an ё twin seldom meant") << "осел" << "ос'ел";
+    QTest::newRow("the full stop of an initial ends no sentence") << "мама Л. Н. Толстой" << "м'ама Л. Н. Толст'ой";
+    QTest::newRow("a word's full stop does") << "мама. Толстой" << "м'ама. Толстой";
+    QTest::newRow("a capital after a tab, a bar or two blanks starts a cell")
+        << "мама\tТолстой|Толстой  Толстой" << "м'ама\tТолстой|Толстой  Толстой";
+    QTest::newRow("a capital after one blank does not") << "мама Толстой" << "м'ама Толст'ой";
+    QTest::newRow("a word with Latin letters is left alone") << "мамa, mама, мама" << "мамa, mама, м'ама";
     QTest::newRow("a hyphenated word whole") << "По-моему, моему" << "По-м'оему, моем'у";
     QTest::newRow("else by its parts, a particle unmarked") << "какой-либо либо" << "как'ой-либо л'ибо";
     QTest::newRow("parts that are words") << "мама-мама-кот" << "м'ама-м'ама-кот";
