@@ -90,7 +90,9 @@ QString HyphenateWord(const QString &text)
     QString joined;
     joined.reserve(text.size() + text.size() / 2);
     ForEachSyllable(text, [&joined](QStringView syllable) {
-        if (!joined.isEmpty())
+        // The word's own hyphen (кто-то, из-за) already parts two syllables.
+        const bool ownHyphen = joined.endsWith(QLatin1Char('-')) || syllable.startsWith(QLatin1Char('-'));
+        if (!joined.isEmpty() && !ownHyphen)
             joined.append(QLatin1Char('-'));
         joined.append(syllable);
     });

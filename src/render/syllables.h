@@ -10,7 +10,8 @@ namespace tornelis {
 // order and returns their number.
 qsizetype SplitSyllables(const QString &text, QStringList &syllables);
 
-// The syllables of text joined by "-".
+// The syllables of text joined by "-"; a hyphen of the text itself is the
+// join where it falls between two syllables (кто-то, not кто--то).
 QString HyphenateWord(const QString &text);
 
 }  // namespace tornelis

@@ -71,8 +71,11 @@ void TestRender::hyphenate_data()
         {"вс", "вс"},
         {"я", "я"},
         {"", ""},
-        {"кто-то", "кто--то"},
-        {"кто-нибудь", "кто--ни-будь"},
+        // The word's own hyphen parts the syllables; no second one is added.
+        {"кто-то", "кто-то"},
+        {"кто-нибудь", "кто-ни-будь"},
+        {"из-за", "из-за"},
+        {"северо-восток", "се-ве-ро-вос-ток"},
         {"буду читать", "бу-ду-чи-тать"},
         {"«мама»", "ма-ма"},
         // Signs among four and five characters between the vowels, and six or more.
