@@ -1,5 +1,9 @@
 #include "engine/part_of_speech.h"
 
+#include "engine/nth_field.h"
+
+#include <QStringList>
+
 #include <array>
 #include <utility>
 
@@ -28,11 +32,25 @@ constexpr std::array<LabelRow, 17> kLabels{{
     {u"INTJ", u"междометие"},
 }};
 
+// Adjectives that school grammar counts as pronouns (тот, весь, наш) or as
+// ordinal numerals (первый), by the source's lexeme grammemes.
+constexpr std::array<LabelRow, 2> kSchoolAdjectiveLabels{{
+    {u"Apro", u"местоимение"},
+    {u"Anum", u"числительное"},
+}};
+
 }  // namespace
 
 QString PartOfSpeechLabel(const QString &tags)
 {
     const QStringView code = QStringView(tags).left(4);
+    if (code == u"ADJF") {
+        const QStringList lexemeGroup = NthField(tags, 0, QStringLiteral(" ")).split(QLatin1Char(','));
+        for (const auto &[grammeme, label] : kSchoolAdjectiveLabels) {
+            if (lexemeGroup.contains(QString::fromUtf16(grammeme)))
+                return QString::fromUtf16(label);
+        }
+    }
     for (const auto &[labelCode, label] : kLabels) {
         if (code == QStringView(labelCode))
             return QString::fromUtf16(label);

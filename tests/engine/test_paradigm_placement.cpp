@@ -17,8 +17,9 @@ private slots:
     void declension();
     void conjugation_data();
     void conjugation();
-    void inanimateAccusativeKeepsItsCell_data();
-    void inanimateAccusativeKeepsItsCell();
+    void bothAccusativesShareTheCell_data();
+    void bothAccusativesShareTheCell();
+    void formsOfCell();
     void labels_data();
     void labels();
     void nthField_data();
@@ -61,25 +62,61 @@ void TestParadigmPlacement::declension()
     QCOMPARE(PlaceOnDeclension(tags), cells);
 }
 
-void TestParadigmPlacement::inanimateAccusativeKeepsItsCell_data()
+void TestParadigmPlacement::bothAccusativesShareTheCell_data()
 {
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("coming");
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("animate after inanimate") << "ADJF,Apro inan,masc,sing,accs" << "ADJF,Apro anim,masc,sing,accs"
-                                             << true;
-    QTest::newRow("inanimate after animate") << "NUMR anim,masc,accs" << "NUMR inan,masc,accs" << false;
-    QTest::newRow("an animate noun is no variant") << "NOUN,inan,masc sing,accs" << "NOUN,anim,masc sing,accs"
-                                                   << false;
-    QTest::newRow("empty cell") << "" << "ADJF anim,masc,sing,accs" << false;
+    QTest::addColumn<QString>("shownText");
+    QTest::addColumn<QString>("shownTags");
+    QTest::addColumn<QString>("comingText");
+    QTest::addColumn<QString>("comingTags");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tags");
+    QTest::newRow("animate after inanimate")
+        << "т'от" << "ADJF,Apro inan,masc,sing,accs" << "то-г'о" << "ADJF,Apro anim,masc,sing,accs"
+        << "т'от / то-г'о" << "ADJF,Apro inan,masc,sing,accs / ADJF,Apro anim,masc,sing,accs";
+    QTest::newRow("inanimate after animate: still first")
+        << "двух" << "NUMR anim,masc,accs" << "два" << "NUMR inan,masc,accs"
+        << "два / двух" << "NUMR inan,masc,accs / NUMR anim,masc,accs";
+    QTest::newRow("participle plural")
+        << "лю-б'и-мых" << "PRTF,impf,tran,pres,pssv anim,plur,accs" << "лю-б'и-мы-е"
+        << "PRTF,impf,tran,pres,pssv inan,plur,accs"
+        << "лю-б'и-мы-е / лю-б'и-мых" << "PRTF,impf,tran,pres,pssv inan,plur,accs / PRTF,impf,tran,pres,pssv anim,plur,accs";
+    QTest::newRow("a later animate variant replaces the animate one")
+        << "т'от / то-г'о" << "ADJF inan,masc,sing,accs / ADJF anim,masc,sing,accs" << "тог'о"
+        << "ADJF anim,masc,sing,accs" << "т'от / тог'о" << "ADJF inan,masc,sing,accs / ADJF anim,masc,sing,accs";
+    QTest::newRow("spelt alike: once") << "беж" << "ADJF,Fixd inan,masc,sing,accs" << "беж"
+                                      << "ADJF,Fixd anim,masc,sing,accs" << "беж" << "ADJF,Fixd inan,masc,sing,accs";
+    QTest::newRow("a noun keeps one accusative")
+        << "бак-те-ри-и" << "NOUN,inan,femn,Inmx inan,plur,accs" << "бак-те-р'ий" << "NOUN,inan,femn,Inmx anim,plur,accs"
+        << "бак-те-р'ий" << "NOUN,inan,femn,Inmx anim,plur,accs";
+    QTest::newRow("no animacy: the later form") << "м'а-мой" << "NOUN,anim,femn sing,ablt" << "м'а-мо-ю"
+                                                << "NOUN,anim,femn sing,ablt,V-oy" << "м'а-мо-ю"
+                                                << "NOUN,anim,femn sing,ablt,V-oy";
+    QTest::newRow("empty cell") << "" << "" << "то-г'о" << "ADJF anim,masc,sing,accs" << "то-г'о"
+                                << "ADJF anim,masc,sing,accs";
 }
 
-void TestParadigmPlacement::inanimateAccusativeKeepsItsCell()
+void TestParadigmPlacement::bothAccusativesShareTheCell()
 {
-    QFETCH(QString, shown);
-    QFETCH(QString, coming);
-    QFETCH(bool, kept);
-    QCOMPARE(KeepsCell(shown, coming), kept);
+    QFETCH(QString, shownText);
+    QFETCH(QString, shownTags);
+    QFETCH(QString, comingText);
+    QFETCH(QString, comingTags);
+    QFETCH(QString, text);
+    QFETCH(QString, tags);
+    QCOMPARE(MergeIntoCell({shownText, shownTags}, {comingText, comingTags}), (CellContent{text, tags}));
+}
+
+void TestParadigmPlacement::formsOfCell()
+{
+    const CellContent both{"т'от / то-г'о", "ADJF inan,masc,sing,accs / ADJF anim,masc,sing,accs"};
+    QCOMPARE(FormsOfCell(both), (QList<CellContent>{{"т'от", "ADJF inan,masc,sing,accs"},
+                                                    {"то-г'о", "ADJF anim,masc,sing,accs"}}));
+    QCOMPARE(FormsOfCell({"ст'ол", "NOUN,inan,masc sing,nomn"}),
+             (QList<CellContent>{{"ст'ол", "NOUN,inan,masc sing,nomn"}}));
+    QVERIFY(FormsOfCell({}).isEmpty());
+    QVERIFY(CellShows(both.text, "то-г'о"));
+    QVERIFY(CellShows(both.text, "т'от"));
+    QVERIFY(!CellShows(both.text, "т'о"));
 }
 
 void TestParadigmPlacement::conjugation_data()
@@ -122,6 +159,11 @@ void TestParadigmPlacement::labels_data()
     const QList<QPair<QString, QString>> table{
         {"NOUN,anim,masc sing,nomn", "существительное"},
         {"ADJF", "прилагательное"},
+        {"ADJF,Qual masc,sing,nomn", "прилагательное"},
+        {"ADJF,Apro,Subx,Anph masc,sing,nomn", "местоимение"},
+        {"ADJF,Fixd,Apro,Anph masc,sing,nomn", "местоимение"},
+        {"ADJF,Anum masc,sing,nomn", "числительное"},
+        {"ADJS,Apro masc,sing", "краткое прилагательное"},
         {"ADJS", "краткое прилагательное"},
         {"COMP", "компаратив"},
         {"VERB", "глагол"},
