@@ -77,10 +77,14 @@ QJsonObject DeclinedWordJson(const DeclinedWord &declined)
             for (int column = view.shape.fixedColumns; column < view.shape.columns; ++column) {
                 if (view.cells.at(column, row).isEmpty())
                     continue;
+                QJsonArray forms;
+                for (const CellContent &form : FormsOfCell({view.cells.at(column, row), view.tags.at(column, row)}))
+                    forms.append(QJsonObject{{"form", form.text}, {"tags", form.tags}});
                 cells.append(QJsonObject{{"row", row},
                                          {"column", column},
                                          {"form", view.cells.at(column, row)},
-                                         {"tags", view.tags.at(column, row)}});
+                                         {"tags", view.tags.at(column, row)},
+                                         {"forms", forms}});
             }
         }
         QJsonArray other;

@@ -26,8 +26,11 @@ DeclinedWord DeclineWord(DURIDOD &engine, const QString &word, bool restoreYo, c
 // a blank line between lemmas.
 QString DeclinedWordText(const DeclinedWord &declined);
 
-// {"word", "lemmas": [{"caption", "page", "cells": [{"row", "column", "form", "tags"}],
+// {"word", "lemmas": [{"caption", "page",
+//                      "cells": [{"row", "column", "form", "tags", "forms": [{"form", "tags"}]}],
 //                      "other": [{"form", "tags", "group"}]}]}
+// "form" and "tags" are the cell as shown; "forms" lists its forms one by one
+// (two where both accusatives share the cell).
 QJsonObject DeclinedWordJson(const DeclinedWord &declined);
 
 }  // namespace tornelis

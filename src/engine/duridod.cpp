@@ -2,6 +2,7 @@
 
 #include "engine/dictionary_error.h"
 #include "engine/part_of_speech.h"
+#include "engine/proper_names.h"
 
 #include <QFileInfo>
 
@@ -30,10 +31,10 @@ QList<CellPosition> PlaceRow(ParadigmTables &tables, const QString &cellText, co
     ParadigmGrid &tagGrid = conjugation ? tables.conjugationTags : tables.declensionTags;
     QList<CellPosition> cells;
     for (const CellPosition &cell : conjugation ? PlaceOnConjugation(tags) : PlaceOnDeclension(tags)) {
-        if (KeepsCell(tagGrid.at(cell.column, cell.row), tags))
-            continue;
-        texts.set(cell.column, cell.row, cellText);
-        tagGrid.set(cell.column, cell.row, tags);
+        const CellContent merged =
+            MergeIntoCell({texts.at(cell.column, cell.row), tagGrid.at(cell.column, cell.row)}, {cellText, tags});
+        texts.set(cell.column, cell.row, merged.text);
+        tagGrid.set(cell.column, cell.row, merged.tags);
         cells.append(cell);
     }
     return cells;
@@ -53,7 +54,7 @@ QList<OtherForm> FormsInNoCell(const QList<DeliveredForm> &delivered, const Para
     QList<OtherForm> other;
     for (const DeliveredForm &form : delivered) {
         const bool inCell = std::any_of(form.cells.cbegin(), form.cells.cend(), [&](const CellPosition &cell) {
-            return page.at(cell.column, cell.row) == form.shown.text;
+            return CellShows(page.at(cell.column, cell.row), form.shown.text);
         });
         if (inCell || !IsListedOtherForm(form.shown.tags))
             continue;
@@ -73,7 +74,7 @@ QList<CellPosition> TypedCells(const QList<DeliveredForm> &delivered, const Para
     QList<CellPosition> cells;
     for (const DeliveredForm &form : delivered) {
         for (const CellPosition &cell : form.cells) {
-            const bool holdsIt = page.at(cell.column, cell.row) == form.shown.text && typed.Matches(form.word);
+            const bool holdsIt = CellShows(page.at(cell.column, cell.row), form.shown.text) && typed.Matches(form.word);
             if (holdsIt && !cells.contains(cell))
                 cells.append(cell);
         }
@@ -168,8 +169,10 @@ QStringList DURIDOD::FindLemmas(const QString &word)
             row.bindText(":ID", id);
             if (!row.step())
                 continue;
-            captions.append(row.columnText(0) + QStringLiteral(" (") +
-                            PartOfSpeechLabel(row.columnText(1)) + QLatin1Char(')'));
+            const QString lemma = row.columnText(0);
+            const QString tags = row.columnText(1);
+            captions.append(ApplyLetterCase(lemma, LetterCaseOfForm(LetterCase::Lower, lemma, tags)) +
+                            QStringLiteral(" (") + PartOfSpeechLabel(tags) + QLatin1Char(')'));
             shownIds.append(id);
         }
         LemmaIds = shownIds;
@@ -195,7 +198,9 @@ ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options
                 tables.page = PartOfSpeechLabel(tags) == VerbLabel() ? ParadigmPage::Conjugation
                                                                      : ParadigmPage::Declension;
             }
-            const QString text = RenderCell(word, forms.columnInt(2), options);
+            RenderOptions formOptions = options;
+            formOptions.letterCase = LetterCaseOfForm(options.letterCase, word, tags);
+            const QString text = RenderCell(word, forms.columnInt(2), formOptions);
             const QList<CellPosition> cells = PlaceRow(tables, text, tags);
             // The group is worked out only for the forms that end up in no cell.
             delivered.append({word, {text, tags, OtherFormGroup::Other, typed.Matches(word)}, cells});

@@ -101,13 +101,72 @@ QList<CellPosition> PlaceOnDeclension(const QString &tags)
     return cells;
 }
 
-bool KeepsCell(const QString &shownTags, const QString &newTags)
+namespace {
+
+enum class Animacy { None, Inanimate, Animate };
+
+// The animacy of an accusative that has two (тот, того); a noun's own
+// animacy is none of this, even where the source marks a form of it.
+Animacy AccusativeAnimacy(const QString &tags)
 {
-    const auto formGroupHas = [](const QString &tags, QLatin1String grammeme) {
-        // Most tags hold neither: the quick test spares the split.
-        return tags.contains(grammeme) && NthField(tags, 1, QStringLiteral(" ")).split(QLatin1Char(',')).contains(grammeme);
-    };
-    return formGroupHas(newTags, QLatin1String("anim")) && formGroupHas(shownTags, QLatin1String("inan"));
+    // Most tags hold neither: the quick test spares the split.
+    if (tags.startsWith(QLatin1String("NOUN")) || !tags.contains(QLatin1String("accs")))
+        return Animacy::None;
+    const QStringList formGroup = NthField(tags, 1, QStringLiteral(" ")).split(QLatin1Char(','));
+    if (formGroup.contains(QLatin1String("inan")))
+        return Animacy::Inanimate;
+    if (formGroup.contains(QLatin1String("anim")))
+        return Animacy::Animate;
+    return Animacy::None;
+}
+
+}  // namespace
+
+QList<CellContent> FormsOfCell(const CellContent &cell)
+{
+    if (cell.text.isEmpty())
+        return {};
+    const QStringList texts = cell.text.split(kCellFormSeparator);
+    const QStringList tags = cell.tags.split(kCellFormSeparator);
+    if (texts.size() != tags.size())
+        return {cell};
+    QList<CellContent> forms;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        forms.append({texts.at(i), tags.at(i)});
+    return forms;
+}
+
+bool CellShows(const QString &cellText, const QString &formText)
+{
+    return cellText == formText || cellText.split(kCellFormSeparator).contains(formText);
+}
+
+CellContent MergeIntoCell(const CellContent &shown, const CellContent &coming)
+{
+    const Animacy comingAnimacy = AccusativeAnimacy(coming.tags);
+    if (comingAnimacy == Animacy::None)
+        return coming;
+    std::optional<CellContent> inanimate;
+    std::optional<CellContent> animate;
+    for (const CellContent &form : FormsOfCell(shown)) {
+        switch (AccusativeAnimacy(form.tags)) {
+        case Animacy::Inanimate:
+            inanimate = form;
+            break;
+        case Animacy::Animate:
+            animate = form;
+            break;
+        case Animacy::None:
+            return coming;
+        }
+    }
+    (comingAnimacy == Animacy::Inanimate ? inanimate : animate) = coming;
+    if (!inanimate || !animate)
+        return coming;
+    // Where both are spelt alike (an indeclinable adjective) the cell shows the form once.
+    if (inanimate->text == animate->text)
+        return *inanimate;
+    return {inanimate->text + kCellFormSeparator + animate->text, inanimate->tags + kCellFormSeparator + animate->tags};
 }
 
 QList<CellPosition> PlaceOnConjugation(const QString &tags)

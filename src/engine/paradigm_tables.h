@@ -40,11 +40,28 @@ QList<int> ConjugationColumnWidths();
 // its own (я, себя, пять).
 QList<CellPosition> PlaceOnDeclension(const QString &tags);
 
-// Does a cell showing a form with shownTags keep it when a form with newTags
-// comes for the same cell? Where the source holds an animate and an
-// inanimate accusative (того/тот, двух/два), the inanimate one keeps it, as
-// in the nominative row above; otherwise the later form takes the cell.
-bool KeepsCell(const QString &shownTags, const QString &newTags);
+// The text and the tag string of what one cell shows.
+struct CellContent {
+    QString text;
+    QString tags;
+    bool operator==(const CellContent &) const = default;
+};
+
+// Parts the two forms of one cell (т'от / то-г'о), in its text and in its
+// tag string alike.
+inline const QString kCellFormSeparator = QStringLiteral(" / ");
+
+// What a cell shows when a form comes for it. The inanimate and the animate
+// accusative of an adjective, pronoun, numeral or participle (тот / того,
+// два / двух) share the cell, inanimate first; otherwise the later form
+// takes the cell. A noun keeps its one accusative.
+CellContent MergeIntoCell(const CellContent &shown, const CellContent &coming);
+
+// The forms a cell shows, each with its tag string: none, one, or two.
+QList<CellContent> FormsOfCell(const CellContent &cell);
+
+// Is formText one of the forms of the cell text?
+bool CellShows(const QString &cellText, const QString &formText);
 
 // The cells a form with this tag string fills in the conjugation table: none,
 // one, or the three third-person rows (он, она, оно) for a singular

@@ -1,6 +1,6 @@
 // The handlers of the main window's commands.
+#include "engine/cell_description.h"
 #include "engine/decline_command.h"
-#include "grammemes/describe_tags.h"
 #include "shell/lavender_style.h"
 #include "shell/status_panels.h"
 #include "shell/string_grid.h"
@@ -145,7 +145,7 @@ void TForm1::InspectForm(const QString &form, const QString &tags)
 {
     statusPanels_->setWidth(0, kInspectionPanelWidth);
     statusPanels_->setAlignment(0, Qt::AlignLeft);
-    const QString line = form + QStringLiteral(" - ") + DescribeTags(tags);
+    const QString line = DescribeCell(form, tags);
     statusPanels_->setText(0, line);
     QGuiApplication::clipboard()->setText(line);
 }

@@ -4,6 +4,7 @@
 #include "support/test_database.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,6 +36,11 @@ QList<FormRow> Dictionary()
     rows[8].accent = 1;
     rows += Lexeme(60, {{"молоко", "NOUN,inan,neut sing,nomn"}});
     rows[9].accent = 3;
+    rows += Lexeme(70, {{"тот", "ADJF,Apro,Subx,Anph masc,sing,nomn"},
+                        {"того", "ADJF,Apro,Subx,Anph anim,masc,sing,accs"},
+                        {"тот", "ADJF,Apro,Subx,Anph inan,masc,sing,accs"}});
+    rows[10].accent = rows[12].accent = 1;
+    rows[11].accent = 2;
     return rows;
 }
 
@@ -53,6 +59,7 @@ private slots:
     void initTestCase();
     void declineAsText();
     void declineAsJsonWithOptions();
+    void bothAccusativesShareOneCell();
     void unknownWordIsReported();
     void describe();
     void versionIsTheAboutBoxVersion();
@@ -133,7 +140,12 @@ void TestCli::declineAsJsonWithOptions()
     QCOMPARE(lemmas.at(0).toObject().value("page").toString(), QStringLiteral("declension"));
     QCOMPARE(lemmas.at(1).toObject().value("page").toString(), QStringLiteral("conjugation"));
     const QJsonObject cell = lemmas.at(0).toObject().value("cells").toArray().at(0).toObject();
-    QCOMPARE(cell, QJsonObject({{"row", 1}, {"column", 1}, {"form", "З'АМОК"}, {"tags", "NOUN,inan,masc sing,nomn"}}));
+    const QJsonArray oneForm{QJsonObject({{"form", "З'АМОК"}, {"tags", "NOUN,inan,masc sing,nomn"}})};
+    QCOMPARE(cell, QJsonObject({{"row", 1},
+                                {"column", 1},
+                                {"form", "З'АМОК"},
+                                {"tags", "NOUN,inan,masc sing,nomn"},
+                                {"forms", oneForm}}));
     // The forms a table has no cell for follow it, with their group.
     QCOMPARE(lemmas.at(0).toObject().value("other").toArray(), QJsonArray());
     QCOMPARE(lemmas.at(1).toObject().value("other").toArray(),
@@ -143,6 +155,26 @@ void TestCli::declineAsJsonWithOptions()
                                          "за-мок-нуть\tглагол (инфинитив), совершенный вид, непереходный\n")));
     QCOMPARE(words.at(1).toObject().value("word").toString(), QStringLiteral("ёлка"));
     QCOMPARE(run({"--db", db_, "--no-yo", "decline", "елка"}).exitCode, 1);
+}
+
+void TestCli::bothAccusativesShareOneCell()
+{
+    const QString text = QString::fromUtf8(run({"--db", db_, "decline", "того"}).out);
+    QVERIFY2(text.startsWith(QStringLiteral("тот (местоимение)\n")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("\nВинительный (кого,что?)\tт'от / то-г'о\t\t\t\n")), qPrintable(text));
+    // The animate form is in the cell, so not among the other forms.
+    QVERIFY(!text.contains(QStringLiteral("Другие формы")));
+
+    const QJsonArray words = QJsonDocument::fromJson(run({"--db", db_, "--json", "--case", "upper", "decline", "тот"}).out).array();
+    const QJsonArray cells = words.at(0).toObject().value("lemmas").toArray().at(0).toObject().value("cells").toArray();
+    const auto accusative = std::find_if(cells.begin(), cells.end(), [](const QJsonValue &cell) {
+        return cell.toObject().value("row").toInt() == 4;
+    });
+    QVERIFY(accusative != cells.end());
+    QCOMPARE(accusative->toObject().value("form").toString(), QStringLiteral("Т'ОТ / ТО-Г'О"));
+    QCOMPARE(accusative->toObject().value("forms").toArray(),
+             QJsonArray({QJsonObject({{"form", "Т'ОТ"}, {"tags", "ADJF,Apro,Subx,Anph inan,masc,sing,accs"}}),
+                         QJsonObject({{"form", "ТО-Г'О"}, {"tags", "ADJF,Apro,Subx,Anph anim,masc,sing,accs"}})}));
 }
 
 void TestCli::unknownWordIsReported()

@@ -44,6 +44,18 @@ QList<FormRow> Dictionary()
     // ёлка and a lemma of an unknown part of speech.
     rows += Lexeme(50, {{"ёлка", "NOUN,inan,femn sing,nomn"}});
     rows += Lexeme(60, {{"ой", "XXXX"}});
+    // Proper names, an abbreviation read letter by letter and a cut-short one.
+    rows += Lexeme(200, {{"москва", "NOUN,inan,femn,Sgtm,Geox sing,nomn"}, {"москвы", "NOUN,inan,femn,Sgtm,Geox sing,gent"}});
+    rows += Lexeme(210, {{"сша", "NOUN,inan,GNdr,Pltm,Fixd,Abbr,Geox plur,nomn"}});
+    rows += Lexeme(220, {{"днк", "NOUN,inan,femn,Sgtm,Fixd,Abbr sing,nomn"}});
+    rows += Lexeme(230, {{"тыс", "NOUN,inan,femn,Fixd,Abbr sing,nomn"}});
+    rows += Lexeme(240, {{"г-н", "NOUN,anim,masc,Sgtm,Abbr sing,nomn"}});
+    // тот: its two accusatives, the animate one delivered first.
+    rows += Lexeme(250, {{"тот", "ADJF,Apro,Subx,Anph masc,sing,nomn"},
+                         {"тех", "ADJF,Apro,Subx,Anph anim,plur,accs"},
+                         {"те", "ADJF,Apro,Subx,Anph inan,plur,accs"},
+                         {"тот", "ADJF,Apro,Subx,Anph inan,masc,sing,accs"},
+                         {"того", "ADJF,Apro,Subx,Anph anim,masc,sing,accs"}});
     return rows;
 }
 
@@ -65,6 +77,9 @@ private slots:
     void laterRowOnSameCellWins();
     void infinitiveFirstSelectsDeclension();
     void renderOptionsApply();
+    void namesAsAReaderWritesThem_data();
+    void namesAsAReaderWritesThem();
+    void bothAccusativesInOneCell();
     void declineCommandRestoresYoAndFallsBack();
     void connectsWhateverTheFolderIsCalled_data();
     void connectsWhateverTheFolderIsCalled();
@@ -243,6 +258,60 @@ void TestDuridod::renderOptionsApply()
     QCOMPARE(engine.FillTables(0, {true, true, LetterCase::FirstCapital}).declension.at(1, 2),
              QStringLiteral("Сто-ла"));
     QCOMPARE(engine.FillTables(0, kPlain).declension.at(1, 1), QStringLiteral("стол"));
+}
+
+void TestDuridod::namesAsAReaderWritesThem_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("letterCase");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("cell");  // the first filled cell of the column of the lemma's gender or number
+    QTest::newRow("name, lower") << "москвы" << int(LetterCase::Lower) << "Москва (существительное)" << "Москвы";
+    QTest::newRow("name, upper") << "москва" << int(LetterCase::Upper) << "Москва (существительное)" << "МОСКВЫ";
+    QTest::newRow("name, first capital") << "москва" << int(LetterCase::FirstCapital) << "Москва (существительное)"
+                                         << "Москвы";
+    QTest::newRow("abbreviated name") << "сша" << int(LetterCase::Lower) << "США (существительное)" << "США";
+    QTest::newRow("abbreviated name, first capital")
+        << "сша" << int(LetterCase::FirstCapital) << "США (существительное)" << "США";
+    QTest::newRow("initialism") << "днк" << int(LetterCase::Lower) << "ДНК (существительное)" << "ДНК";
+    QTest::newRow("cut-short word") << "тыс" << int(LetterCase::Lower) << "тыс (существительное)" << "тыс";
+    QTest::newRow("cut-short with hyphen") << "г-н" << int(LetterCase::Lower) << "г-н (существительное)" << "г-н";
+    QTest::newRow("common word") << "стол" << int(LetterCase::Lower) << "стол (существительное)" << "стола";
+}
+
+void TestDuridod::namesAsAReaderWritesThem()
+{
+    QFETCH(QString, word);
+    QFETCH(int, letterCase);
+    QFETCH(QString, caption);
+    QFETCH(QString, cell);
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    QCOMPARE(engine.FindLemmas(word), QStringList{caption});
+    const ParadigmTables tables = engine.FillTables(0, {false, false, LetterCase(letterCase)});
+    QString shown;
+    for (int column = 1; column <= 4 && shown.isEmpty(); ++column) {
+        for (int row : {2, 1}) {
+            if (shown.isEmpty())
+                shown = tables.declension.at(column, row);
+        }
+    }
+    QCOMPARE(shown, cell);
+}
+
+void TestDuridod::bothAccusativesInOneCell()
+{
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    QCOMPARE(engine.FindLemmas(QStringLiteral("того")), QStringList{"тот (местоимение)"});
+    const ParadigmTables tables = engine.FillTables(0, {false, false, LetterCase::FirstCapital}, TypedForm(QStringLiteral("того"), false));
+    QCOMPARE(tables.declension.at(1, 4), QStringLiteral("Тот / Того"));
+    QCOMPARE(tables.declensionTags.at(1, 4),
+             QStringLiteral("ADJF,Apro,Subx,Anph inan,masc,sing,accs / ADJF,Apro,Subx,Anph anim,masc,sing,accs"));
+    QCOMPARE(tables.declension.at(4, 4), QStringLiteral("Те / Тех"));
+    // Neither accusative is left for the page of other forms; the typed one marks its cell.
+    QVERIFY(tables.other.isEmpty());
+    QCOMPARE(tables.declensionTyped, QList<CellPosition>{CellPosition({1, 4})});
 }
 
 void TestDuridod::declineCommandRestoresYoAndFallsBack()
