@@ -41,6 +41,7 @@ constexpr std::array<std::pair<const char *, int>, 3> kPluralPersonRows{{{"1per"
 constexpr std::array<std::pair<const char *, int>, 5> kSingularRows{{
     {"1per", 1}, {"2per", 2}, {"masc", 3}, {"femn", 4}, {"neut", 5}}};
 constexpr std::array<int, 3> kThirdPersonSingularRows{3, 4, 5};
+constexpr int kNeuterRow = 5;
 constexpr std::array<int, 3> kPluralRows{6, 7, 8};
 
 }  // namespace
@@ -187,8 +188,11 @@ QList<CellPosition> PlaceOnConjugation(const QString &tags)
         return {};
     if (const std::optional<int> row = FirstContained(tags, kSingularRows))
         return {{*column, *row}};
+    // A truly impersonal verb (хочется, смеркается) has no subject but оно.
+    if (tags.contains(QLatin1String("Impe")))
+        return {{*column, kNeuterRow}};
     // A third person without a gender (читает), or a present or future
-    // without a person (хочется, стоит), is the form of Он, Она and Оно alike.
+    // without a person (стоит), is the form of Он, Она and Оно alike.
     QList<CellPosition> cells;
     if (tags.contains(QLatin1String("3per")) || *column != kPastColumn) {
         for (int row : kThirdPersonSingularRows)

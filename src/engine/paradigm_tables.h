@@ -66,7 +66,8 @@ bool CellShows(const QString &cellText, const QString &formText);
 // The cells a form with this tag string fills in the conjugation table: none,
 // one, or the three third-person rows (он, она, оно) for a singular
 // third-person form that has no gender of its own ("читает") and for a
-// present or future singular without a person ("хочется").
+// present or future singular without a person ("стоит"); the row of Оно
+// alone for a truly impersonal verb ("хочется").
 QList<CellPosition> PlaceOnConjugation(const QString &tags);
 
 }  // namespace tornelis

@@ -137,7 +137,11 @@ void TestParadigmPlacement::conjugation_data()
     QTest::newRow("1 plur pres") << "VERB,impf,tran plur,1per,pres,indc" << Cells{{4, 6}};
     QTest::newRow("2 plur futr") << "VERB,perf,tran plur,2per,futr,indc" << Cells{{6, 7}};
     QTest::newRow("3 plur pres") << "VERB,impf,tran plur,3per,pres,indc" << Cells{{4, 8}};
-    QTest::newRow("impersonal present") << "VERB,impf,intr,Impe sing,pres,indc" << Cells{{4, 3}, {4, 4}, {4, 5}};
+    // A truly impersonal verb (хочется, смеркается) has the row of Оно only.
+    QTest::newRow("impersonal present") << "VERB,impf,intr,Impe sing,pres,indc" << Cells{{4, 5}};
+    QTest::newRow("impersonal future") << "VERB,perf,intr,Impe sing,futr,indc" << Cells{{6, 5}};
+    QTest::newRow("present without a person, not impersonal") << "VERB,impf,intr sing,pres,indc"
+                                                             << Cells{{4, 3}, {4, 4}, {4, 5}};
     QTest::newRow("impersonal past keeps its gender") << "VERB,impf,intr,Impe neut,sing,past,indc" << Cells{{5, 5}};
     QTest::newRow("past without gender or person") << "VERB,impf,intr sing,past,indc" << Cells{};
     QTest::newRow("imperative") << "VERB,impf,tran sing,impr,excl" << Cells{};
