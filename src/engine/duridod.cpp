@@ -30,6 +30,9 @@ QList<CellPosition> PlaceRow(ParadigmTables &tables, const QString &cellText, co
     ParadigmGrid &texts = conjugation ? tables.conjugation : tables.declension;
     ParadigmGrid &tagGrid = conjugation ? tables.conjugationTags : tables.declensionTags;
     QList<CellPosition> cells;
+    // A form the source marks as distorted (многа, болю) is no word a table shows.
+    if (HasGrammeme(tags, u"Dist"))
+        return cells;
     for (const CellPosition &cell : conjugation ? PlaceOnConjugation(tags) : PlaceOnDeclension(tags)) {
         const CellContent merged =
             MergeIntoCell({texts.at(cell.column, cell.row), tagGrid.at(cell.column, cell.row)}, {cellText, tags});

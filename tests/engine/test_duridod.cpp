@@ -56,6 +56,8 @@ QList<FormRow> Dictionary()
                          {"те", "ADJF,Apro,Subx,Anph inan,plur,accs"},
                          {"тот", "ADJF,Apro,Subx,Anph inan,masc,sing,accs"},
                          {"того", "ADJF,Apro,Subx,Anph anim,masc,sing,accs"}});
+    // много: the source's distorted cases are no words.
+    rows += Lexeme(260, {{"многа", "NUMR gent,Dist"}, {"много", "NUMR nomn"}, {"многу", "NUMR datv,Dist"}}, 1);
     return rows;
 }
 
@@ -80,6 +82,7 @@ private slots:
     void namesAsAReaderWritesThem_data();
     void namesAsAReaderWritesThem();
     void bothAccusativesInOneCell();
+    void distortedFormsTakeNoCell();
     void declineCommandRestoresYoAndFallsBack();
     void connectsWhateverTheFolderIsCalled_data();
     void connectsWhateverTheFolderIsCalled();
@@ -312,6 +315,20 @@ void TestDuridod::bothAccusativesInOneCell()
     // Neither accusative is left for the page of other forms; the typed one marks its cell.
     QVERIFY(tables.other.isEmpty());
     QCOMPARE(tables.declensionTyped, QList<CellPosition>{CellPosition({1, 4})});
+}
+
+void TestDuridod::distortedFormsTakeNoCell()
+{
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    QCOMPARE(engine.FindLemmas(QStringLiteral("много")), QStringList{"много (числительное)"});
+    const ParadigmTables tables = engine.FillTables(0, kPlain);
+    for (int column : {1, 2, 3}) {
+        QCOMPARE(tables.declension.at(column, 1), QStringLiteral("много"));
+        QCOMPARE(tables.declension.at(column, 2), QString());
+        QCOMPARE(tables.declension.at(column, 3), QString());
+    }
+    QVERIFY(tables.other.isEmpty());
 }
 
 void TestDuridod::declineCommandRestoresYoAndFallsBack()
