@@ -65,7 +65,8 @@ bool HasAnyGrammeme(const QString &tags, std::initializer_list<QStringView> gram
 
 bool IsListedOtherForm(const QString &tags)
 {
-    if (HasUsageMark(tags))
+    // An abbreviation (н of наш, к-рый of который) is no form a reader needs.
+    if (HasUsageMark(tags) || HasGrammeme(tags, u"Abbr"))
         return false;
     return !HasGrammeme(tags, u"PRTF") ||
            (HasGrammeme(tags, u"nomn") && HasGrammeme(tags, u"masc") && HasGrammeme(tags, u"sing"));

@@ -45,7 +45,8 @@ QString OtherFormGroupName(OtherFormGroup group);
 
 // Does the page list a form with these tags? A participle once, by its
 // nominative masculine singular; no form that the dictionary marks as
-// informal, slang, vulgar, archaic, distorted or erroneous (на столу).
+// informal, slang, vulgar, archaic, distorted or erroneous (на столу), and
+// no abbreviation (н of наш).
 bool IsListedOtherForm(const QString &tags);
 
 // Is the form marked as informal, slang, vulgar, archaic, distorted or erroneous?

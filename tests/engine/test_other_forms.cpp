@@ -126,6 +126,8 @@ void TestOtherForms::listedForms_data()
     QTest::newRow("imperfective is no imperative") << "VERB,impf,intr sing,3per,pres,indc" << OtherFormGroup::Other
                                                    << true;
     QTest::newRow("archaic") << "NOUN,inan,masc sing,loct,Arch" << OtherFormGroup::Other << false;
+    // An abbreviation of a full word's lexeme (н of наш, др of другой) is no form a reader needs.
+    QTest::newRow("abbreviation") << "ADJF,Fixd,Abbr masc,sing,nomn" << OtherFormGroup::Other << false;
 }
 
 void TestOtherForms::listedForms()
