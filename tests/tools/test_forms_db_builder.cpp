@@ -128,7 +128,8 @@ void TestFormsDbBuilder::initTestCase()
              {"ветер", "NOUN"},   {"написать", "INFN"},
              {"целить", "INFN"},  {"ниже", "ADVB"},     {"ниже", "PREP"},    {"ниже", "CONJ"},
              {"свойство", "NOUN"}, {"пора", "NOUN"},     {"деньга", "NOUN"},
-             {"раскрошить", "INFN"}})
+             {"раскрошить", "INFN"}, {"мир", "NOUN,inan,masc"}, {"сказать", "INFN"}, {"мнение", "NOUN"},
+             {"плохой", "ADJF"},  {"правый", "ADJF"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит.
@@ -504,13 +505,25 @@ void TestFormsDbBuilder::stressCorrections_data()
     QTest::newRow("the adverb ни́же") << "ниже" << "ADVB" << 1;
     QTest::newRow("the preposition ни́же") << "ниже" << "PREP" << 1;
     QTest::newRow("the conjunction ниже́") << "ниже" << "CONJ" << 2;
+    // Forms of the page of other forms: the second locative on its ending
+    // (на миру́, the dative ми́ру), and stresses the lists lack taken from
+    // the lexeme's own forms.
+    QTest::newRow("на миру́") << "миру" << "NOUN%loc2" << 2;
+    QTest::newRow("the dative ми́ру") << "миру" << "NOUN%datv" << 1;
+    QTest::newRow("ска́жемте") << "скажемте" << "VERB%impr%" << 1;
+    QTest::newRow("мне́нье") << "мненье" << "NOUN%nomn,V-be" << 1;
+    QTest::newRow("мне́ньем") << "мненьем" << "NOUN%ablt,V-be" << 1;
+    QTest::newRow("поху́же") << "похуже" << "COMP%Cmp2" << 2;
+    QTest::newRow("поле́гче") << "полегче" << "COMP%Cmp2" << 2;
+    QTest::newRow("права́, the short feminine of пра́вый") << "права" << "ADJS%femn,sing" << 2;
 }
 
 void TestFormsDbBuilder::misspellingsAreGone()
 {
-    // The source's spellings равён, болён, лёгче and лету (of лёт) are no form.
+    // The source's spellings равён, болён, лёгче, полёгче and лету (of лёт) are no form.
     SqliteDatabase database(smallDb_, SqliteDatabase::Mode::ReadOnly);
-    for (const QString &word : {QStringLiteral("равён"), QStringLiteral("болён"), QStringLiteral("лёгче")}) {
+    for (const QString &word :
+         {QStringLiteral("равён"), QStringLiteral("болён"), QStringLiteral("лёгче"), QStringLiteral("полёгче")}) {
         SqliteStatement row(database, QStringLiteral("select count(*) from forms_view where word = ?"));
         row.bindText(1, word);
         QVERIFY(row.step());
@@ -543,6 +556,8 @@ void TestFormsDbBuilder::yoRules()
     QCOMPARE(engine_->RestoreYo(QStringLiteral("все")), QStringLiteral("все"));
     QCOMPARE(engine_->RestoreYo(QStringLiteral("идет")), QStringLiteral("идёт"));  // a form of идти
     QCOMPARE(decline(QStringLiteral("елку")).word, QStringLiteral("ёлку"));
+    // полёгче is no form of лёгкий, so no row turns полегче into it.
+    QCOMPARE(engine_->RestoreYo(QStringLiteral("полегче")), QStringLiteral("полегче"));
 
     // A row leads to a form and never hides one of a common word.
     DictionaryForms forms;

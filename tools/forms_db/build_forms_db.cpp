@@ -40,6 +40,7 @@ PreparedLexeme Prepare(BuiltLexeme lexeme, const SourceLexeme &source, const Bui
     }
     CorrectAccents(lexeme, tags, source.lemma, accents, corrections);
     corrections.twoStresses += SettleTwoStresses(lexeme, tags, listed, accents);
+    StressPageForms(lexeme, tags, accents, corrections.pageForms);
     return {std::move(lexeme), tags, std::move(accents)};
 }
 

@@ -32,6 +32,8 @@ constexpr SpellingCorrection kSpellings[] = {
     {u"равный", "ADJS", u"равён", u"равен"},
     {u"больной", "ADJS", u"болён", u"болен"},
     {u"лёгкий", "COMP", u"лёгче", u"легче"},
+    // The по- comparative keeps the spelling of the bare one: поле́гче.
+    {u"лёгкий", "COMP", u"полёгче", u"полегче"},
     // лёт keeps its ё in every case: лёта, лёту, лётом.
     {u"лёт", "NOUN", u"лет*", u"лёт"},
 };
@@ -50,6 +52,8 @@ constexpr TableCorrection kTable[] = {
     {u"дать", u"дана", "PRTS", 2},
     {u"дать", u"дано", "PRTS", 2},
     {u"дать", u"даны", "PRTS", 2},
+    // пра́вый "right": the short feminine права́ (пра́ва is the homograph "rights").
+    {u"правый", u"права", "ADJS", 2},
     // The country То́го, not the pronoun's того́.
     {u"того", u"того", "NOUN", 1},
     // The participle любимый is stressed as the adjective: люби́мый, люби́м.
@@ -174,12 +178,13 @@ void CorrectSpelling(BuiltLexeme &lexeme, const QStringList &tags, const QString
 
 QStringList StressCorrectionCounts::Lines() const
 {
-    return {QStringLiteral("stress: ё carries the stress, marks removed: %1").arg(yoCarriesStress),
+    return QStringList{QStringLiteral("stress: ё carries the stress, marks removed: %1").arg(yoCarriesStress),
             QStringLiteral("stress: -анин/-янин plurals, forms changed: %1").arg(aninPlural),
             QStringLiteral("stress: perfective вы- verbs, forms changed: %1").arg(vyPerfective),
             QStringLiteral("stress: single corrections, forms changed: %1").arg(table),
             QStringLiteral("spelling: single corrections, forms changed: %1").arg(spelling),
-            QStringLiteral("stress: one of two stresses kept by the lexeme's other forms: %1").arg(twoStresses)};
+            QStringLiteral("stress: one of two stresses kept by the lexeme's other forms: %1").arg(twoStresses)} +
+           pageForms.Lines();
 }
 
 void CorrectAccents(const BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lexeme_split.h"
+#include "page_form_stress.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ struct StressCorrectionCounts {
     qint64 table = 0;
     qint64 spelling = 0;
     qint64 twoStresses = 0;  // settled by SettleTwoStresses
+    PageFormStressCounts pageForms;
 
     QStringList Lines() const;
 };
