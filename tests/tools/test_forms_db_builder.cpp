@@ -66,6 +66,7 @@ private slots:
     void otherFormsOfEverydayWords();
     void typedFormInEveryLemma();
     void misspellingsAreGone();
+    void absentShortFormsAndComparativesAreLeftOut();
     void stressCorrections_data();
     void stressCorrections();
     void yoRules();
@@ -129,7 +130,8 @@ void TestFormsDbBuilder::initTestCase()
              {"целить", "INFN"},  {"ниже", "ADVB"},     {"ниже", "PREP"},    {"ниже", "CONJ"},
              {"свойство", "NOUN"}, {"пора", "NOUN"},     {"деньга", "NOUN"},
              {"раскрошить", "INFN"}, {"мир", "NOUN,inan,masc"}, {"сказать", "INFN"}, {"мнение", "NOUN"},
-             {"плохой", "ADJF"},  {"правый", "ADJF"}})
+             {"плохой", "ADJF"},  {"правый", "ADJF"},   {"последний", "ADJF"}, {"настоящий", "ADJF"},
+             {"прошлый", "ADJF"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит.
@@ -532,6 +534,23 @@ void TestFormsDbBuilder::misspellingsAreGone()
     SqliteStatement lyot(database, QStringLiteral("select count(*) from forms_view where word = 'лету'"));
     QVERIFY(lyot.step());
     QCOMPARE(lyot.columnInt(0), 0);
+}
+
+void TestFormsDbBuilder::absentShortFormsAndComparativesAreLeftOut()
+{
+    SqliteDatabase database(smallDb_, SqliteDatabase::Mode::ReadOnly);
+    const auto count = [&database](const QString &word) {
+        SqliteStatement row(database, QStringLiteral("select count(*) from forms_view where word = ? and "
+                                                     "(prop like 'ADJS%' or prop like 'COMP%')"));
+        row.bindText(1, word);
+        return row.step() ? row.columnInt(0) : -1;
+    };
+    for (const char *absent : {"последня", "последни", "настоящ", "настояща", "прошл", "попрошлее", "подолжнее"})
+        QVERIFY2(count(QString::fromUtf8(absent)) == 0, absent);
+    for (const char *real : {"должен", "должна", "хорош", "лучше", "получше", "красив", "красивее", "прав"})
+        QVERIFY2(count(QString::fromUtf8(real)) > 0, real);
+    // The lexemes themselves stay whole otherwise.
+    QCOMPARE(decline(QStringLiteral("настоящий")).tables.declension.at(1, 1), QStringLiteral("настоящий"));
 }
 
 void TestFormsDbBuilder::stressCorrections()

@@ -184,7 +184,7 @@ QStringList StressCorrectionCounts::Lines() const
             QStringLiteral("stress: single corrections, forms changed: %1").arg(table),
             QStringLiteral("spelling: single corrections, forms changed: %1").arg(spelling),
             QStringLiteral("stress: one of two stresses kept by the lexeme's other forms: %1").arg(twoStresses)} +
-           pageForms.Lines();
+           pageForms.Lines() + absentForms.Lines();
 }
 
 void CorrectAccents(const BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "absent_forms.h"
 #include "lexeme_split.h"
 #include "page_form_stress.h"
 
@@ -19,6 +20,7 @@ struct StressCorrectionCounts {
     qint64 spelling = 0;
     qint64 twoStresses = 0;  // settled by SettleTwoStresses
     PageFormStressCounts pageForms;
+    AbsentFormCounts absentForms;
 
     QStringList Lines() const;
 };
