@@ -32,11 +32,20 @@ constexpr std::array<LabelRow, 17> kLabels{{
     {u"INTJ", u"междометие"},
 }};
 
-// Adjectives that school grammar counts as pronouns (тот, весь, наш) or as
-// ordinal numerals (первый), by the source's lexeme grammemes.
-constexpr std::array<LabelRow, 2> kSchoolAdjectiveLabels{{
-    {u"Apro", u"местоимение"},
-    {u"Anum", u"числительное"},
+// Lexemes a reader names otherwise than by their code: adjectives that
+// school grammar counts as pronouns (тот, весь, наш) or as ordinal numerals
+// (первый), and nouns that are abbreviations (США, в "век"), by the source's
+// lexeme grammemes.
+struct NamedLexeme {
+    const char16_t *code;
+    const char16_t *grammeme;
+    const char16_t *label;
+};
+
+constexpr std::array<NamedLexeme, 3> kNamedLexemes{{
+    {u"ADJF", u"Apro", u"местоимение"},
+    {u"ADJF", u"Anum", u"числительное"},
+    {u"NOUN", u"Abbr", u"аббревиатура"},
 }};
 
 }  // namespace
@@ -44,12 +53,10 @@ constexpr std::array<LabelRow, 2> kSchoolAdjectiveLabels{{
 QString PartOfSpeechLabel(const QString &tags)
 {
     const QStringView code = QStringView(tags).left(4);
-    if (code == u"ADJF") {
-        const QStringList lexemeGroup = NthField(tags, 0, QStringLiteral(" ")).split(QLatin1Char(','));
-        for (const auto &[grammeme, label] : kSchoolAdjectiveLabels) {
-            if (lexemeGroup.contains(QString::fromUtf16(grammeme)))
-                return QString::fromUtf16(label);
-        }
+    const QStringList lexemeGroup = NthField(tags, 0, QStringLiteral(" ")).split(QLatin1Char(','));
+    for (const NamedLexeme &named : kNamedLexemes) {
+        if (code == QStringView(named.code) && lexemeGroup.contains(QStringView(named.grammeme)))
+            return QString::fromUtf16(named.label);
     }
     for (const auto &[labelCode, label] : kLabels) {
         if (code == QStringView(labelCode))

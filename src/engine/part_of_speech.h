@@ -7,7 +7,8 @@ namespace tornelis {
 // The short Russian label of the part-of-speech code that starts a tag
 // string ("NOUN" -> "существительное"), or the empty text. An adjective
 // the source marks as pronominal (Apro: тот, наш) is labelled as a pronoun,
-// one marked ordinal (Anum: первый) as a numeral, as school grammar has them.
+// one marked ordinal (Anum: первый) as a numeral, as school grammar has them;
+// a noun that is an abbreviation (Abbr: США, в "век") as "аббревиатура".
 QString PartOfSpeechLabel(const QString &tags);
 
 // The label of a finite verb form, the only one that selects the conjugation table.

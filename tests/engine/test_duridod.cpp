@@ -273,12 +273,12 @@ void TestDuridod::namesAsAReaderWritesThem_data()
     QTest::newRow("name, upper") << "москва" << int(LetterCase::Upper) << "Москва (существительное)" << "МОСКВЫ";
     QTest::newRow("name, first capital") << "москва" << int(LetterCase::FirstCapital) << "Москва (существительное)"
                                          << "Москвы";
-    QTest::newRow("abbreviated name") << "сша" << int(LetterCase::Lower) << "США (существительное)" << "США";
+    QTest::newRow("abbreviated name") << "сша" << int(LetterCase::Lower) << "США (аббревиатура)" << "США";
     QTest::newRow("abbreviated name, first capital")
-        << "сша" << int(LetterCase::FirstCapital) << "США (существительное)" << "США";
-    QTest::newRow("initialism") << "днк" << int(LetterCase::Lower) << "ДНК (существительное)" << "ДНК";
-    QTest::newRow("cut-short word") << "тыс" << int(LetterCase::Lower) << "тыс (существительное)" << "тыс";
-    QTest::newRow("cut-short with hyphen") << "г-н" << int(LetterCase::Lower) << "г-н (существительное)" << "г-н";
+        << "сша" << int(LetterCase::FirstCapital) << "США (аббревиатура)" << "США";
+    QTest::newRow("initialism") << "днк" << int(LetterCase::Lower) << "ДНК (аббревиатура)" << "ДНК";
+    QTest::newRow("cut-short word") << "тыс" << int(LetterCase::Lower) << "тыс (аббревиатура)" << "тыс";
+    QTest::newRow("cut-short with hyphen") << "г-н" << int(LetterCase::Lower) << "г-н (аббревиатура)" << "г-н";
     QTest::newRow("common word") << "стол" << int(LetterCase::Lower) << "стол (существительное)" << "стола";
 }
 

@@ -351,9 +351,9 @@ void TestFormsDbBuilder::likelyLemmaFirst_data()
     QTest::addColumn<QString>("firstPresent");  // the tags of the first tab's Я row, when a verb's
     // Written in the source's order the abbreviation СТО and the country Того
     // came first; standard lexemes are numbered before them.
-    QTest::newRow("сто: the numeral before СТО") << "сто" << QStringList{"сто (числительное)", "сто (существительное)"}
+    QTest::newRow("сто: the numeral before СТО") << "сто" << QStringList{"сто (числительное)", "сто (аббревиатура)"}
                                                  << "";
-    QTest::newRow("того: тот before Того") << "того" << QStringList{"тот (прилагательное)", "того (существительное)"}
+    QTest::newRow("того: тот before Того") << "того" << QStringList{"тот (местоимение)", "Того (существительное)"}
                                            << "";
     QTest::newRow("стоит: the full verb before the impersonal one")
         << "стоит" << QStringList{"стоить (глагол (инфинитив))", "стоить (глагол (инфинитив))"}
@@ -420,15 +420,15 @@ void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<QString>("nominative");  // the first filled cell of the nominative row
-    QTest::newRow("США: Fixd,Abbr and Abbr,Fixd are one") << "сша" << QStringList{"сша (существительное)"} << "сша";
+    QTest::newRow("США: Fixd,Abbr and Abbr,Fixd are one") << "сша" << QStringList{"США (аббревиатура)"} << "США";
     QTest::newRow("лучший is its own lemma") << "лучший" << QStringList{"лучший (прилагательное)"} << "лучший";
     QTest::newRow("наилучший apart from наихороший") << "наилучшая" << QStringList{"наилучший (прилагательное)"}
                                                     << "наилучший";
     // The source joins один, первый and 1-ый in one lexeme.
-    QTest::newRow("один apart from первый") << "одного" << QStringList{"один (прилагательное)"} << "один";
-    QTest::newRow("первый, not 1-ый, names its lexeme") << "первого" << QStringList{"первый (прилагательное)"}
+    QTest::newRow("один apart from первый") << "одного" << QStringList{"один (местоимение)"} << "один";
+    QTest::newRow("первый, not 1-ый, names its lexeme") << "первого" << QStringList{"первый (числительное)"}
                                                         << "первый";
-    QTest::newRow("1-го belongs to первый") << "1-го" << QStringList{"первый (прилагательное)"} << "первый";
+    QTest::newRow("1-го belongs to первый") << "1-го" << QStringList{"первый (числительное)"} << "первый";
     // Two lexemes told apart by transitivity alone, with one table, are one tab.
     QTest::newRow("думать: one tab") << "думаю" << QStringList{"думать (глагол (инфинитив))"} << "";
 }
