@@ -355,6 +355,9 @@ void TestFormsDbBuilder::likelyLemmaFirst_data()
                                                  << "";
     QTest::newRow("того: тот before Того") << "того" << QStringList{"тот (местоимение)", "Того (существительное)"}
                                            << "";
+    QTest::newRow("деньги: the plural before the coin") << "деньги"
+                                                       << QStringList{"деньги (существительное)", "деньга (существительное)"}
+                                                       << "";
     QTest::newRow("стоит: the full verb before the impersonal one")
         << "стоит" << QStringList{"стоить (глагол (инфинитив))", "стоить (глагол (инфинитив))"}
         << "VERB,impf,tran sing,1per,pres,indc";
@@ -429,6 +432,9 @@ void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma_data()
     QTest::newRow("первый, not 1-ый, names its lexeme") << "первого" << QStringList{"первый (числительное)"}
                                                         << "первый";
     QTest::newRow("1-го belongs to первый") << "1-го" << QStringList{"первый (числительное)"} << "первый";
+    // The plural деньги is a lemma of its own, apart from the old coin деньга.
+    QTest::newRow("деньги apart from деньга") << "деньгами" << QStringList{"деньги (существительное)"} << "деньги";
+    QTest::newRow("деньга keeps its singular") << "деньгу" << QStringList{"деньга (существительное)"} << "деньга";
     // Two lexemes told apart by transitivity alone, with one table, are one tab.
     QTest::newRow("думать: one tab") << "думаю" << QStringList{"думать (глагол (инфинитив))"} << "";
 }

@@ -12,6 +12,12 @@ namespace {
 const QString kSuperlativePrefix = QStringLiteral("наи");
 const QString kSuperlativeKey = QStringLiteral("adjective Supr");
 const QString kSuperlativePrefixKey = QStringLiteral("adjective наи");
+const QString kPluralApartKey = QStringLiteral(" plural apart");
+
+// Nouns whose plural is a word of its own that everyday speech knows
+// without the singular: де́ньги (деньга́ is an old coin). The plural is a
+// lexeme of its own, named by its nominative and numbered first.
+const QStringList kPluralApart{QStringLiteral("деньга")};
 
 QStringView PartOfSpeech(const QString &tag)
 {
@@ -131,7 +137,8 @@ LexemeSplitter::LexemeSplitter(const QStringList &tags, const QStringList &prefi
     facts_.reserve(tags.size());
     for (const QString &tag : tags)
         facts_.push_back({BaseKey(tag), IsAdjectival(PartOfSpeech(tag)), tag.contains(QLatin1String("Supr")),
-                          IsLemmaCandidate(tag), tag.contains(QLatin1String("Abbr")), DeliveryRank(tag)});
+                          IsLemmaCandidate(tag), tag.contains(QLatin1String("Abbr")), DeliveryRank(tag),
+                          tag.section(QLatin1Char(' '), 1, 1).split(QLatin1Char(',')).contains(QLatin1String("plur"))});
 }
 
 // The lemma row: the infinitive of a verb, the nominative masculine singular
@@ -178,8 +185,11 @@ std::vector<BuiltLexeme> LexemeSplitter::Split(const std::vector<SourceForm> &fo
     }
     QStringList keys;
     QHash<QString, std::vector<std::size_t>> members;
+    const bool pluralApart = kPluralApart.contains(forms.front().word);
     for (std::size_t i = 0; i < forms.size(); ++i) {
         QString key = keyOfForm[i];
+        if (pluralApart && facts_[forms[i].tagId].plural)
+            key += kPluralApartKey;
         // наилучший goes with лучший, apart from наихороший.
         if (key == kSuperlativePrefixKey && superlatives.contains(forms[i].word.mid(kSuperlativePrefix.size())))
             key += QStringLiteral(" Supr");
@@ -188,6 +198,7 @@ std::vector<BuiltLexeme> LexemeSplitter::Split(const std::vector<SourceForm> &fo
         members[key].push_back(i);
     }
 
+    std::stable_partition(keys.begin(), keys.end(), [](const QString &key) { return key.endsWith(kPluralApartKey); });
     std::vector<BuiltLexeme> lexemes;
     lexemes.reserve(keys.size());
     for (const QString &key : std::as_const(keys)) {

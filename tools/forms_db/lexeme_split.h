@@ -19,7 +19,8 @@ struct BuiltLexeme {
 // an adjective keeps its short forms and comparatives, while its superlatives,
 // its наи- forms and the forms of an ordinal are lexemes of their own (lemma:
 // the nominative masculine singular, a full word before an abbreviation);
-// everything else is split by the lexeme group of its tags.
+// everything else is split by the lexeme group of its tags; the plural of
+// деньга is деньги, a lexeme of its own.
 // Within a lexeme finite verb forms come first and the infinitive last, a
 // variant form comes before the standard form of the same cell, and of two
 // forms alike the paradigm's first comes last, so that the table keeps the
@@ -39,6 +40,7 @@ private:
         bool lemmaCandidate;  // the row that names the lexeme
         bool abbreviation;    // Abbr: names the lexeme only when no full word can
         int deliveryRank;     // finite forms, gerunds, infinitive; variants before standard forms
+        bool plural;          // plur in the form group
     };
 
     QString KeyOf(const SourceForm &form, const QString &sourceLemma) const;
