@@ -131,7 +131,7 @@ void TestFormsDbBuilder::initTestCase()
              {"свойство", "NOUN"}, {"пора", "NOUN"},     {"деньга", "NOUN"},
              {"раскрошить", "INFN"}, {"мир", "NOUN,inan,masc"}, {"сказать", "INFN"}, {"мнение", "NOUN"},
              {"плохой", "ADJF"},  {"правый", "ADJF"},   {"последний", "ADJF"}, {"настоящий", "ADJF"},
-             {"прошлый", "ADJF"}})
+             {"прошлый", "ADJF"}, {"никто", "NPRO"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит.
@@ -555,6 +555,10 @@ void TestFormsDbBuilder::absentShortFormsAndComparativesAreLeftOut()
         QVERIFY2(count(QString::fromUtf8(absent)) == 0, absent);
     for (const char *real : {"должен", "должна", "хорош", "лучше", "получше", "красив", "красивее", "прав"})
         QVERIFY2(count(QString::fromUtf8(real)) > 0, real);
+    // никто has no prepositional of one word (ни о ком).
+    const ParadigmTables nobody = decline(QStringLiteral("никто")).tables;
+    QCOMPARE(nobody.declension.at(1, 2), QStringLiteral("никого"));
+    QCOMPARE(nobody.declension.at(1, 6), QString());
     // The lexemes themselves stay whole otherwise.
     QCOMPARE(decline(QStringLiteral("настоящий")).tables.declension.at(1, 1), QStringLiteral("настоящий"));
 }

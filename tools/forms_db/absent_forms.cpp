@@ -22,6 +22,15 @@ constexpr ListedAdjective kListed[] = {
     {u"должный", Absent::Comparative},
 };
 
+// Single forms of the source that are no words: the prepositional of никто
+// is "ни о ком", which a cell of one word cannot show.
+struct NoWord {
+    const char16_t *sourceLemma;
+    const char16_t *word;
+};
+
+constexpr NoWord kNoWords[] = {{u"никто", u"ником"}};
+
 // Participles turned adjectives that do have short forms.
 constexpr const char16_t *kParticipialWithShortForms[] = {u"присущий"};
 
@@ -71,23 +80,35 @@ QStringList AbsentFormCounts::Lines() const
 {
     return {QStringLiteral("forms left out: short forms without a masculine: %1").arg(noMasculineShort),
             QStringLiteral("forms left out: short forms and comparatives of participial adjectives: %1").arg(participial),
-            QStringLiteral("forms left out: short forms and comparatives of listed adjectives: %1").arg(listed)};
+            QStringLiteral("forms left out: short forms and comparatives of listed adjectives: %1").arg(listed),
+            QStringLiteral("forms left out: single forms that are no words: %1").arg(noWords)};
 }
 
 void DropAbsentForms(BuiltLexeme &lexeme, QStringList &tags, const QString &sourceLemma, AbsentFormCounts &counts)
 {
+    const auto noWord = [&sourceLemma](const QString &word) {
+        return std::any_of(std::begin(kNoWords), std::end(kNoWords), [&](const NoWord &listed) {
+            return sourceLemma == QStringView(listed.sourceLemma) && word == QStringView(listed.word);
+        });
+    };
     const auto [absent, count] = AbsentOf(lexeme, tags, sourceLemma, counts);
-    if (absent == Absent::None)
+    if (absent == Absent::None && !std::any_of(lexeme.forms.begin(), lexeme.forms.end(),
+                                               [&](const SourceForm &form) { return noWord(form.word); }))
         return;
     const auto leftOut = [absent](const QString &formTags) {
-        const bool shortForm = IsShort(formTags) && absent != Absent::Comparative;
-        const bool comparative = IsComparative(formTags) && absent != Absent::Short;
+        const bool shortForm = IsShort(formTags) && (absent == Absent::Short || absent == Absent::ShortAndComparative);
+        const bool comparative =
+            IsComparative(formTags) && (absent == Absent::Comparative || absent == Absent::ShortAndComparative);
         return shortForm || comparative;
     };
     BuiltLexeme kept;
     QStringList keptTags;
     for (std::size_t i = 0; i < lexeme.forms.size(); ++i) {
         const QString &formTags = tags.at(qsizetype(i));
+        if (i != lexeme.lemmaIndex && noWord(lexeme.forms[i].word)) {
+            ++counts.noWords;
+            continue;
+        }
         if (i != lexeme.lemmaIndex && leftOut(formTags)) {
             ++*count;
             continue;

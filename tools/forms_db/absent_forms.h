@@ -12,6 +12,7 @@ struct AbsentFormCounts {
     qint64 noMasculineShort = 0;
     qint64 participial = 0;
     qint64 listed = 0;
+    qint64 noWords = 0;
 
     QStringList Lines() const;
 };
@@ -25,6 +26,7 @@ struct AbsentFormCounts {
 //   is the one that has;
 // - a list of the rest: прошлый, чужой, собственный, лошадиный, and the
 //   comparatives of должный (its short forms должен, должна are real).
+// It also leaves out the few single forms listed as no words (ником of никто).
 // tags[i] belongs to lexeme.forms[i]; both lose the forms left out.
 void DropAbsentForms(BuiltLexeme &lexeme, QStringList &tags, const QString &sourceLemma, AbsentFormCounts &counts);
 
