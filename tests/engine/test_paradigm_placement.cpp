@@ -1,3 +1,4 @@
+#include "engine/cell_description.h"
 #include "engine/nth_field.h"
 #include "engine/paradigm_tables.h"
 #include "engine/part_of_speech.h"
@@ -20,6 +21,7 @@ private slots:
     void bothAccusativesShareTheCell_data();
     void bothAccusativesShareTheCell();
     void formsOfCell();
+    void clickDescribesBothForms();
     void labels_data();
     void labels();
     void nthField_data();
@@ -117,6 +119,17 @@ void TestParadigmPlacement::formsOfCell()
     QVERIFY(CellShows(both.text, "то-г'о"));
     QVERIFY(CellShows(both.text, "т'от"));
     QVERIFY(!CellShows(both.text, "т'о"));
+}
+
+void TestParadigmPlacement::clickDescribesBothForms()
+{
+    QCOMPARE(DescribeCell("т'от / то-г'о", "ADJF,Apro inan,masc,sing,accs / ADJF,Apro anim,masc,sing,accs"),
+             QStringLiteral("т'от - имя прилагательное (полное), местоименное  неодушевлённое, мужской род, "
+                            "единственное число, винительный падеж / то-г'о - имя прилагательное (полное), "
+                            "местоименное  одушевлённое, мужской род, единственное число, винительный падеж"));
+    QCOMPARE(DescribeCell("ст'ол", "NOUN,inan,masc sing,nomn"),
+             QStringLiteral("ст'ол - имя существительное, неодушевлённое, мужской род  единственное число, "
+                            "именительный падеж"));
 }
 
 void TestParadigmPlacement::conjugation_data()
