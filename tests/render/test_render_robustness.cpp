@@ -61,7 +61,15 @@ void TestRenderRobustness::randomTextKeepsInvariants()
             QStringList syllables;
             SplitSyllables(text, syllables);
             QCOMPARE(syllables.join(QString()), words);
-            QCOMPARE(hyphenated, syllables.join(QLatin1Char('-')));
+            // Syllables are joined by a hyphen, except where the word's own
+            // hyphen already stands between them.
+            QString joined;
+            for (const QString &syllable : std::as_const(syllables)) {
+                if (!joined.isEmpty() && !joined.endsWith(QLatin1Char('-')) && !syllable.startsWith(QLatin1Char('-')))
+                    joined.append(QLatin1Char('-'));
+                joined.append(syllable);
+            }
+            QCOMPARE(hyphenated, joined);
         } else {
             QCOMPARE(hyphenated, text);
         }
