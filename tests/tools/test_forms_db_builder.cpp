@@ -67,6 +67,7 @@ private slots:
     void typedFormInEveryLemma();
     void misspellingsAreGone();
     void absentShortFormsAndComparativesAreLeftOut();
+    void missingEverydayFormsAreAdded();
     void stressCorrections_data();
     void stressCorrections();
     void yoRules();
@@ -131,7 +132,7 @@ void TestFormsDbBuilder::initTestCase()
              {"свойство", "NOUN"}, {"пора", "NOUN"},     {"деньга", "NOUN"},
              {"раскрошить", "INFN"}, {"мир", "NOUN,inan,masc"}, {"сказать", "INFN"}, {"мнение", "NOUN"},
              {"плохой", "ADJF"},  {"правый", "ADJF"},   {"последний", "ADJF"}, {"настоящий", "ADJF"},
-             {"прошлый", "ADJF"}, {"никто", "NPRO"}})
+             {"прошлый", "ADJF"}, {"никто", "NPRO"},    {"ничто", "NPRO"},    {"много", "NUMR"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит.
@@ -561,6 +562,23 @@ void TestFormsDbBuilder::absentShortFormsAndComparativesAreLeftOut()
     QCOMPARE(nobody.declension.at(1, 6), QString());
     // The lexemes themselves stay whole otherwise.
     QCOMPARE(decline(QStringLiteral("настоящий")).tables.declension.at(1, 1), QStringLiteral("настоящий"));
+}
+
+void TestFormsDbBuilder::missingEverydayFormsAreAdded()
+{
+    const ParadigmTables nothing = decline(QStringLiteral("ничто")).tables;
+    QCOMPARE(nothing.declension.at(3, 4), QStringLiteral("ничто"));
+    QCOMPARE(nothing.declension.at(3, 2), QStringLiteral("ничего"));
+    // много: the cases of многие, not the distorted многа, многу, многе.
+    const DeclineOutcome many = decline(QStringLiteral("многими"));
+    QVERIFY(many.lemmaCaptions.contains(QStringLiteral("много (числительное)")));
+    const ParadigmTables tables = engine_->FillTables(int(many.lemmaCaptions.indexOf(QStringLiteral("много (числительное)"))),
+                                                      kPlain);
+    QCOMPARE(GridRow(tables.declension, 2, 1).mid(0, 3), QStringList({"многих", "многих", "многих"}));
+    QCOMPARE(GridRow(tables.declension, 3, 1).mid(0, 3), QStringList({"многим", "многим", "многим"}));
+    QCOMPARE(tables.declension.at(1, 4), QStringLiteral("много"));
+    QCOMPARE(tables.declension.at(1, 5), QStringLiteral("многими"));
+    QCOMPARE(tables.declension.at(1, 6), QStringLiteral("многих"));
 }
 
 void TestFormsDbBuilder::stressCorrections()

@@ -81,7 +81,8 @@ QStringList AbsentFormCounts::Lines() const
     return {QStringLiteral("forms left out: short forms without a masculine: %1").arg(noMasculineShort),
             QStringLiteral("forms left out: short forms and comparatives of participial adjectives: %1").arg(participial),
             QStringLiteral("forms left out: short forms and comparatives of listed adjectives: %1").arg(listed),
-            QStringLiteral("forms left out: single forms that are no words: %1").arg(noWords)};
+            QStringLiteral("forms left out: single forms that are no words: %1").arg(noWords),
+            QStringLiteral("forms added: everyday forms the source lacks: %1").arg(added)};
 }
 
 void DropAbsentForms(BuiltLexeme &lexeme, QStringList &tags, const QString &sourceLemma, AbsentFormCounts &counts)

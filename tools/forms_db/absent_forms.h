@@ -13,6 +13,7 @@ struct AbsentFormCounts {
     qint64 participial = 0;
     qint64 listed = 0;
     qint64 noWords = 0;
+    qint64 added = 0;  // by AddMissingForms
 
     QStringList Lines() const;
 };

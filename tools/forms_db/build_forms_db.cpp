@@ -3,6 +3,7 @@
 #include "forms_db_writer.h"
 #include "lexeme_rank.h"
 #include "lexeme_split.h"
+#include "missing_forms.h"
 #include "stress_corrections.h"
 #include "twin_lexemes.h"
 #include "two_stresses.h"
@@ -28,6 +29,7 @@ PreparedLexeme Prepare(BuiltLexeme lexeme, const SourceLexeme &source, const Bui
     for (const SourceForm &form : lexeme.forms)
         tags.append(sources.corpus.tags().at(form.tagId));
     DropAbsentForms(lexeme, tags, source.lemma, corrections.absentForms);
+    corrections.absentForms.added += AddMissingForms(lexeme, tags, source.lemma, sources.corpus.tags());
     CorrectSpelling(lexeme, tags, source.lemma, corrections);
     const QStringList lemmas{lexeme.forms[lexeme.lemmaIndex].word, source.lemma};
     std::vector<QList<int>> listed;
