@@ -195,9 +195,13 @@ private:
     void TakeWordAtCaret(qsizetype caret);
     void ReplaceMemo2Text(const QString &lineFeedText);
     void AppendMemo2Text(const QString &lineFeedText, qsizetype from, int load);
+    // The text box's text replaced by lineFeedText as one step of undo, the
+    // caret then at caret (a position in lineFeedText). A text with cut lines
+    // is read-only and keeps no undo.
+    void ReplaceMemo2TextUndoably(const QString &lineFeedText, qsizetype caret);
     // The text box's text replaced by lineFeedText, its stress marks put in or
     // taken out, as one step of undo, the caret on the same character.
-    void ReplaceMemo2TextUndoably(const QString &lineFeedText);
+    void ReplaceMemo2TextKeepingCaret(const QString &lineFeedText);
 
     QString programDirectory_;
     QString settingsFolder_;

@@ -41,26 +41,33 @@ void TForm1::N37Click()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     statusPanels_->setText(kProgressPanel, QString());
-    ReplaceMemo2TextUndoably(FromLooseUtf8(marked));
+    ReplaceMemo2TextKeepingCaret(FromLooseUtf8(marked));
 }
 
 void TForm1::N38Click()
 {
-    ReplaceMemo2TextUndoably(WithoutStressMarks(Memo2->Text()));
+    ReplaceMemo2TextKeepingCaret(WithoutStressMarks(Memo2->Text()));
 }
 
-void TForm1::ReplaceMemo2TextUndoably(const QString &lineFeedText)
+void TForm1::ReplaceMemo2TextKeepingCaret(const QString &lineFeedText)
 {
     const QString before = Memo2->Text();
     if (lineFeedText == before)
         return;
-    const QList<qsizetype> &softBreaks = Memo2->SoftBreaks();
-    const qsizetype caret = PositionAcrossMarks(before, lineFeedText, TextPosition(Memo2->textCursor().position(), softBreaks));
-    if (!softBreaks.isEmpty() || !CutLongLines(lineFeedText).softBreaks.isEmpty()) {
+    const qsizetype caret = TextPosition(Memo2->textCursor().position(), Memo2->SoftBreaks());
+    ReplaceMemo2TextUndoably(lineFeedText, PositionAcrossMarks(before, lineFeedText, caret));
+}
+
+void TForm1::ReplaceMemo2TextUndoably(const QString &lineFeedText, qsizetype caret)
+{
+    if (!Memo2->SoftBreaks().isEmpty() || !CutLongLines(lineFeedText).softBreaks.isEmpty()) {
         // A text with cut lines is read-only: it has no undo to keep.
         ReplaceMemo2Text(lineFeedText);
     } else {
-        // One step for Ctrl+Z, put in piece by piece so that the window repaints.
+        // One step for Ctrl+Z, put in piece by piece so that the window
+        // repaints; the rest of an older text still arriving is not wanted.
+        ++memo2Load_;
+        Memo2->setUndoRedoEnabled(true);
         QTextCursor cursor(Memo2->document());
         cursor.beginEditBlock();
         cursor.select(QTextCursor::Document);

@@ -108,10 +108,10 @@ void TForm1::BitBtn3Click()
 void TForm1::N15Click()
 {
     const QString pasted = QGuiApplication::clipboard()->text();
-    if (!pasted.isEmpty())
-        ReplaceMemo2Text(WithLineFeeds(pasted));
-    else
-        MoveMemo2Caret(0);
+    // The replaced text stays one Ctrl+Z away.
+    if (!pasted.isEmpty() && WithLineFeeds(pasted) != Memo2->Text())
+        ReplaceMemo2TextUndoably(WithLineFeeds(pasted), 0);
+    MoveMemo2Caret(0);
     TakeWordAtCaret(0);
 }
 
@@ -126,8 +126,10 @@ void TForm1::N19Click()
         return;
     }
     // An unchanged text is not set again, so the caret stays where it was.
-    if (read.text != Memo2->Text())
-        ReplaceMemo2Text(read.text);
+    if (read.text != Memo2->Text()) {
+        ReplaceMemo2TextUndoably(read.text, 0);
+        MoveMemo2Caret(0);
+    }
     TakeWordAtCaret(Memo2Caret());
 }
 
