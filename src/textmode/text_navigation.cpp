@@ -14,6 +14,19 @@ QChar At(QStringView text, qsizetype position)
     return text[position - 1];
 }
 
+// A letter, or a stress mark inside a word: an acute accent after a letter,
+// an apostrophe between two letters (index from 0).
+bool IsWordCharacter(QStringView text, qsizetype index)
+{
+    const QChar c = text[index];
+    if (IsTextLetter(c))
+        return true;
+    const bool afterLetter = index > 0 && IsTextLetter(text[index - 1]);
+    if (c == QChar(0x0301))
+        return afterLetter;
+    return c == u'\'' && afterLetter && index + 1 < text.size() && IsTextLetter(text[index + 1]);
+}
+
 }  // namespace
 
 bool IsTextLetter(QChar c)
@@ -24,10 +37,10 @@ bool IsTextLetter(QChar c)
 QString WordAtCaret(QStringView text, qsizetype caret)
 {
     qsizetype start = caret;
-    while (start >= 1 && IsTextLetter(At(text, start)))
+    while (start >= 1 && IsWordCharacter(text, start - 1))
         --start;
     qsizetype end = caret;
-    while (end + 1 <= text.size() && IsTextLetter(At(text, end + 1)))
+    while (end + 1 <= text.size() && IsWordCharacter(text, end))
         ++end;
     return text.sliced(start, end - start).toString();
 }
@@ -42,8 +55,12 @@ std::optional<qsizetype> CaretBack(QStringView text, qsizetype caret)
     if (whitespace < 1)
         return 0;
     for (qsizetype letter = whitespace - 1; letter >= 1; --letter) {
-        if (IsTextLetter(At(text, letter)))
+        if (IsTextLetter(At(text, letter))) {
+            // After the accent of a stressed last vowel, not between the two.
+            while (letter < text.size() && text[letter] == QChar(0x0301))
+                ++letter;
             return letter;
+        }
     }
     return 0;
 }

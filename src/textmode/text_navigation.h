@@ -13,11 +13,12 @@ namespace tornelis {
 bool IsTextLetter(QChar c);
 
 // The run of letters around the caret (empty when neither neighbour of the
-// caret is a letter).
+// caret is a letter). A stress mark inside the word is part of it: an acute
+// accent (U+0301) after a letter, an apostrophe between two letters.
 QString WordAtCaret(QStringView text, qsizetype caret);
 
-// The caret after "Назад": on the last letter before the whitespace behind
-// the caret; nothing when the caret is at the start.
+// The caret after "Назад": after the last letter (and its acute accent)
+// before the whitespace behind the caret; nothing when the caret is at the start.
 std::optional<qsizetype> CaretBack(QStringView text, qsizetype caret);
 
 // The caret after "Далее": before the first letter after the whitespace

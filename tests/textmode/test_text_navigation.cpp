@@ -49,6 +49,14 @@ void TestTextNavigation::steps_data()
     QTest::newRow("empty, next") << "" << "next" << qsizetype(0) << Caret() << "";
     QTest::newRow("empty, back") << "" << "back" << qsizetype(0) << Caret() << "";
     QTest::newRow("no whitespace ahead") << "мама" << "next" << qsizetype(0) << Caret(3) << "мама";
+    // Stress marks the program puts in are part of their words.
+    const QString apostrophes = QStringLiteral("сч'астлив пох'оже др'уга");
+    QTest::newRow("apostrophe, Далее") << apostrophes << "next" << qsizetype(0) << Caret(10) << "пох'оже";
+    QTest::newRow("apostrophe, Назад") << apostrophes << "back" << qsizetype(24) << Caret(17) << "пох'оже";
+    const QString acute = QString::fromUtf16(u"говори́ли сказа́ мне");
+    QTest::newRow("acute, Далее") << acute << "next" << qsizetype(0) << Caret(10) << QString::fromUtf16(u"сказа́");
+    QTest::newRow("acute, Назад past the accent") << acute << "back" << qsizetype(19) << Caret(16)
+                                                  << QString::fromUtf16(u"сказа́");
 }
 
 void TestTextNavigation::steps()
@@ -78,6 +86,12 @@ void TestTextNavigation::wordAtCaret_data()
     QTest::newRow("after hyphen") << "кто-то" << qsizetype(5) << "то";
     QTest::newRow("ё and Ё") << "Ёжик ёлка" << qsizetype(7) << "ёлка";
     QTest::newRow("empty text") << "" << qsizetype(0) << "";
+    const QString acute = QString::fromUtf16(u"говори́ли");
+    QTest::newRow("after the accent") << acute << qsizetype(7) << acute;
+    QTest::newRow("before the accent") << acute << qsizetype(6) << acute;
+    QTest::newRow("apostrophe between letters") << "др'уга" << qsizetype(5) << "др'уга";
+    QTest::newRow("quotation apostrophes") << "'мама'" << qsizetype(2) << "мама";
+    QTest::newRow("accent after no letter") << QString::fromUtf16(u"áмир") << qsizetype(3) << "мир";
 }
 
 void TestTextNavigation::wordAtCaret()
