@@ -31,7 +31,7 @@ std::optional<ChosenTextFile> RunDialog(QWidget *parent, QFileDialog::AcceptMode
     encodings->setCurrentIndex(int(preset.encoding));
     if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
         const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QStringLiteral("Encoding:"), &dialog), row, 0);
+        grid->addWidget(new QLabel(QStringLiteral("Кодировка:"), &dialog), row, 0);
         grid->addWidget(encodings, row, 1);
     }
     if (!preset.path.isEmpty())

@@ -20,7 +20,7 @@ public:
     virtual std::optional<ChosenTextFile> ChooseFileToSave(QWidget *parent, const ChosenTextFile &preset) = 0;
 };
 
-// Qt's file dialogs with an added "Encoding:" list of the six encodings. The
+// Qt's file dialogs with an added "Кодировка:" list of the six encodings. The
 // open dialog starts in the folder of the file last opened in this run.
 class EncodingFileDialogs : public TextFileDialogs {
 public:

@@ -1,5 +1,6 @@
 #include "encodings/text_encoding.h"
 #include "shell/string_grid.h"
+#include "shell/text_file_dialogs.h"
 #include "support/files.h"
 #include "support/full_disk.h"
 #include "textmode/long_lines.h"
@@ -8,12 +9,15 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QTimer>
 #include <QtTest>
 
 using namespace tornelis;
@@ -41,6 +45,9 @@ private slots:
     void longLineIsShownCutButReadWhole();
     void stressMarksPutInAndTakenOut_data();
     void stressMarksPutInAndTakenOut();
+    void markedTextStepsAndClicksWholeWords_data();
+    void markedTextStepsAndClicksWholeWords();
+    void pasteAndOpenAreOneUndoStep();
     void openingTheSameTextKeepsTheCaret();
     void copyWholeTableAndBlock();
     void copyConjugationPage();
@@ -50,6 +57,7 @@ private slots:
     void saveAsksBeforeReplacingAFile();
     void saveOnAFullDiskKeepsTheOldFile();
     void lineOfLoneSurrogatesOpensCut();
+    void fileDialogsListTheEncodingsInRussian();
 
 private:
     TForm1 &form() { return window_.form(); }
@@ -325,6 +333,71 @@ void TestTextModeExport::stressMarksPutInAndTakenOut()
     QCOMPARE(form().Memo2->Text(), QString(damaged).insert(acute ? 7 : 6, acute ? QChar(0x301) : QChar(u'\'')));
 }
 
+void TestTextModeExport::markedTextStepsAndClicksWholeWords_data()
+{
+    stressMarksPutInAndTakenOut_data();
+}
+
+// The marks the program puts in belong to their words: a step or a click
+// takes the whole word, as written, into the word box.
+void TestTextModeExport::markedTextStepsAndClicksWholeWords()
+{
+    QFETCH(bool, acute);
+    QFETCH(QString, marked);
+    form().N36->setChecked(acute);
+    form().Memo2->setPlainText(QStringLiteral("Молоко и столами, ёлка; 'молоко' — O'Brien\nмолоко."));
+    form().N37->trigger();
+    QCOMPARE(form().Memo2->Text(), marked);
+    QTextCursor cursor = form().Memo2->textCursor();
+    cursor.setPosition(0);
+    form().Memo2->setTextCursor(cursor);
+    const QString stolami = marked.mid(marked.indexOf(QStringLiteral("стол")), 8);
+    for (const QString &word : {QStringLiteral("и"), stolami}) {
+        form().BitBtn3->click();
+        QCOMPARE(form().ComboBox1->currentText(), word);
+    }
+    for (const QString &word : {QStringLiteral("и"), marked.left(7)}) {
+        form().BitBtn1->click();
+        QCOMPARE(form().ComboBox1->currentText(), word);
+    }
+
+    // A click next to the mark, and one in the last word.
+    const qsizetype last = marked.lastIndexOf(QStringLiteral("молок"));
+    const QList<std::pair<qsizetype, QString>> clicks{{6, marked.left(7)}, {7, marked.left(7)},
+                                                     {last + 2, marked.mid(last, 7)}};
+    for (const auto &[at, word] : clicks) {
+        cursor.setPosition(int(at));
+        form().Memo2->setTextCursor(cursor);
+        QTest::mouseClick(form().Memo2->viewport(), Qt::LeftButton, {}, form().Memo2->cursorRect().center());
+        QCOMPARE(form().ComboBox1->currentText(), word);
+    }
+}
+
+// Вставить and Открыть replace the whole text; Ctrl+Z brings back what was there.
+void TestTextModeExport::pasteAndOpenAreOneUndoStep()
+{
+    form().Memo2->setFocus();
+    form().Memo2->insertPlainText(QStringLiteral("мой текст"));  // as typed: an undo step of its own
+    QGuiApplication::clipboard()->setText(QStringLiteral("Ёжик в тумане"));
+    QTest::keyClick(form().Memo2, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(form().Memo2->Text(), QStringLiteral("Ёжик в тумане"));
+    QTest::keyClick(form().Memo2, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form().Memo2->Text(), QStringLiteral("мой текст"));
+    QTest::keyClick(form().Memo2, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(form().Memo2->Text(), QStringLiteral("Ёжик в тумане"));
+
+    const QString path = window_.FilePath(QStringLiteral("opened.txt"));
+    QVERIFY(WriteBytes(path, EncodeText(QStringLiteral("Мама мыла\r\nраму"), TextEncoding::Utf8)));
+    window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}};
+    QTest::keyClick(form().Memo2, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(form().Memo2->Text(), QStringLiteral("Мама мыла\nраму"));
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("Мама"));
+    QTest::keyClick(form().Memo2, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form().Memo2->Text(), QStringLiteral("Ёжик в тумане"));
+    QTest::keyClick(form().Memo2, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form().Memo2->Text(), QStringLiteral("мой текст"));
+}
+
 void TestTextModeExport::openingTheSameTextKeepsTheCaret()
 {
     const QString path = window_.FilePath(QStringLiteral("same.txt"));
@@ -467,6 +540,36 @@ void TestTextModeExport::lineOfLoneSurrogatesOpensCut()
     QCOMPARE(window_.messages.errors, QStringList());
     QTRY_COMPARE(form().Memo2->Text(), QString(30000, QChar(0xDC00)));
     QCOMPARE(form().Memo2->SoftBreaks().size(), 2);
+}
+
+
+// The encoding list of both file dialogs is labelled in Russian.
+void TestTextModeExport::fileDialogsListTheEncodingsInRussian()
+{
+    EncodingFileDialogs dialogs;
+    for (const bool save : {false, true}) {
+        QStringList labels;
+        QStringList encodings;
+        QTimer::singleShot(200, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            for (const QLabel *label : dialog->findChildren<QLabel *>())
+                labels.append(label->text());
+            for (const QComboBox *list : dialog->findChildren<QComboBox *>()) {
+                if (list->findText(QStringLiteral("UTF-8")) >= 0) {
+                    for (int i = 0; i < list->count(); ++i)
+                        encodings.append(list->itemText(i));
+                }
+            }
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        const std::optional<ChosenTextFile> chosen =
+            save ? dialogs.ChooseFileToSave(&form(), {}) : dialogs.ChooseFileToOpen(&form());
+        QVERIFY(!chosen);
+        QVERIFY2(labels.contains(QStringLiteral("Кодировка:")), qPrintable(labels.join(u'|')));
+        QVERIFY(!labels.contains(QStringLiteral("Encoding:")));
+        QCOMPARE(encodings, QStringList({"ANSI", "ASCII", "Unicode", "Big Endian Unicode", "UTF-8", "UTF-7"}));
+    }
 }
 
 TORNELIS_WINDOW_TEST_MAIN(TestTextModeExport)
