@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 #include <QWindow>
 
 #include <stdexcept>
@@ -50,8 +51,16 @@ QString TForm1::SettingsFile(const QString &name) const
 
 void TForm1::SingleInstanceCheck()
 {
-    if (singleInstance_.BecomeFirstInstance())
+    if (singleInstance_.BecomeFirstInstance()) {
+        // The words the program was started with are declined once the window is up.
+        if (const QString text = StartText(arguments_); !text.isEmpty()) {
+            QTimer::singleShot(0, this, [this, text] {
+                ComboBox1->setEditText(text);
+                Handle([this] { BitBtn6Click(); });
+            });
+        }
         return;
+    }
     secondInstance_ = true;
     const QByteArray handOver = HandOverBytes(arguments_);
     if (!handOver.isEmpty())

@@ -303,7 +303,8 @@ void TestSettingsHistory::unwritableRegistryStandInIsNoError()
 void TestSettingsHistory::handOverText()
 {
     QCOMPARE(HandOverBytes({"tornelis"}), QByteArray());
-    QCOMPARE(HandOverBytes({"tornelis", "один"}), QByteArray());
+    QCOMPARE(HandOverText(HandOverBytes({"tornelis", "один"})), QStringLiteral("один"));
+    QCOMPARE(HandOverBytes({"tornelis", ""}), QByteArray());
     const QByteArray two = HandOverBytes({"tornelis", "мама", "мыла", "раму"});
     QCOMPARE(two.size(), (9 + 1) * 2);
     QCOMPARE(HandOverText(two), QStringLiteral("мама мыла"));

@@ -10,11 +10,19 @@ constexpr qsizetype kMaxHandOverUnits = 400;
 
 }  // namespace
 
+QString StartText(const QStringList &arguments)
+{
+    if (arguments.size() < 2)
+        return {};
+    const QString text = arguments.size() == 2 ? arguments.at(1) : arguments.at(1) + QLatin1Char(' ') + arguments.at(2);
+    return text.left(kMaxHandOverUnits);
+}
+
 QByteArray HandOverBytes(const QStringList &arguments)
 {
-    if (arguments.size() < 3)
+    const QString text = StartText(arguments);
+    if (text.isEmpty())
         return {};
-    const QString text = (arguments.at(1) + QLatin1Char(' ') + arguments.at(2)).left(kMaxHandOverUnits);
     QByteArray bytes((text.size() + 1) * 2, '\0');
     for (qsizetype i = 0; i < text.size(); ++i)
         qToLittleEndian<quint16>(text.at(i).unicode(), bytes.data() + 2 * i);

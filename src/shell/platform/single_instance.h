@@ -28,9 +28,13 @@ public:
     virtual void Release() = 0;
 };
 
-// The hand-over text of a second start: arguments 1 and 2 joined by one
-// space, cut to 400 code units, as UTF-16LE with a NUL; empty when fewer than
-// two arguments follow the program name.
+// The text a command line hands over (the program name first): argument 1,
+// or arguments 1 and 2 joined by one space, cut to 400 code units; empty
+// without arguments. A first start declines it, a second start hands it over.
+QString StartText(const QStringList &arguments);
+
+// StartText as a hand-over block's bytes, UTF-16LE with a NUL; empty when
+// there is no text.
 QByteArray HandOverBytes(const QStringList &arguments);
 
 // The text of a hand-over block: the code units up to the first NUL.
