@@ -52,17 +52,19 @@ TAboutBox::TAboutBox(DocumentOpener &opener, const WebHosts &hosts, QWidget *par
     Version = BoldLabel(QStringLiteral("Версия " TORNELIS_VERSION), {111, 51}, Panel1);
 
     // The legal notices the GPL asks an interactive program to show: its
-    // licence and those of the data it is built from.
+    // licence, those of the data it is built from and of the libraries in it.
     Licences = new QLabel(QStringLiteral("Свободная программа:\nGNU GPL версии 3 или новее.\n"
                                          "Словарь: OpenCorpora, CC BY-SA 3.0;\n"
                                          "ударения: Giella (по Зализняку), GPL 3;\n"
-                                         "списки «ё»: eyo-kernel, MIT."),
+                                         "списки «ё»: eyo-kernel, MIT.\n"
+                                         "Библиотеки: Qt, LGPL 3.0 / GPL;\n"
+                                         "SQLite, общественное достояние."),
                           Panel1);
     Licences->setObjectName(QStringLiteral("Licences"));
     QFont small = Licences->font();
     small.setPixelSize(10);
     Licences->setFont(small);
-    Licences->setGeometry(110, 74, 196, 70);
+    Licences->setGeometry(110, 70, 196, 86);
     Licences->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Comments = new QLabel(Panel1);
@@ -72,7 +74,7 @@ TAboutBox::TAboutBox(DocumentOpener &opener, const WebHosts &hosts, QWidget *par
     Comments->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     Comments->setCursor(Qt::PointingHandCursor);
     Comments->setWordWrap(true);
-    Comments->setGeometry(5, 149, 300, 36);
+    Comments->setGeometry(5, 158, 300, 32);
     connect(Comments, &QLabel::linkActivated, this, Guarded(this, &TAboutBox::CommentsClick, ReportToApplication));
 
     const qreal scale = std::max<qreal>(1.0, devicePixelRatioF());

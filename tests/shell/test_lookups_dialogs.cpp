@@ -134,11 +134,15 @@ void TestLookupsDialogs::aboutBoxShownByTheMenu()
     QCOMPARE(box.size(), QSize(326, 242));
     QCOMPARE(box.ProductName->text(), QStringLiteral("Торнелис"));
     QCOMPARE(box.Version->text(), QStringLiteral("Версия 3.1"));
-    // The legal notices: the program's licence and the data's, whole in the box.
-    for (const char *notice : {"GNU GPL версии 3 или новее", "OpenCorpora, CC BY-SA 3.0", "GPL 3", "eyo-kernel, MIT"})
+    // The legal notices: the program's licence, the data's and the libraries', whole in the box.
+    for (const char *notice : {"GNU GPL версии 3 или новее", "OpenCorpora, CC BY-SA 3.0", "GPL 3", "eyo-kernel, MIT",
+                               "Qt, LGPL 3.0 / GPL", "SQLite, общественное достояние"})
         QVERIFY2(box.Licences->text().contains(QString::fromUtf8(notice)), notice);
     QVERIFY(box.Licences->geometry().right() < box.Panel1->contentsRect().right());
     QVERIFY(box.Licences->sizeHint().width() <= box.Licences->width());
+    QVERIFY(box.Licences->sizeHint().height() <= box.Licences->height());
+    QVERIFY(box.Licences->geometry().bottom() < box.Comments->geometry().top());
+    QVERIFY(box.Comments->geometry().bottom() < box.Panel1->contentsRect().bottom());
     bool mainOnTop = true;
     whileShown(box, [this] { QTest::keyClick(form().ComboBox1, Qt::Key_F1, Qt::ControlModifier); }, [&] {
         mainOnTop = form().windowFlags().testFlag(Qt::WindowStaysOnTopHint);
