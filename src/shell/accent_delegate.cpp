@@ -10,9 +10,22 @@ namespace {
 
 // The mark: a stroke rising to the right from just above the letter,
 // longer and steeper than a breve or the dots of ё could be.
-void DrawAcute(QPainter &painter, QPointF baseOfStroke, qreal xHeight)
+// Over a capital, which leaves less room up to the row above, the mark is flatter.
+QPointF Stroke(qreal xHeight, bool overCapital)
 {
-    painter.drawLine(baseOfStroke, baseOfStroke + QPointF(xHeight * 0.4, -xHeight * 0.65));
+    return overCapital ? QPointF(xHeight * 0.45, -xHeight * 0.45) : QPointF(xHeight * 0.4, -xHeight * 0.65);
+}
+
+// A text with letters, none of them small.
+bool InCapitals(const QString &text)
+{
+    bool letters = false;
+    for (const QChar ch : text) {
+        if (ch.isLower())
+            return false;
+        letters = letters || ch.isLetter();
+    }
+    return letters;
 }
 
 }  // namespace
@@ -25,8 +38,30 @@ int CellTextMargin(const QWidget *widget)
 
 void AccentDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
+    // A cell that stands out keeps its colour when selected, framed in the
+    // selection's colour: the typed form stays in sight.
+    const bool framed = (option.state & QStyle::State_Selected) && index.data(Qt::BackgroundRole).isValid();
+    if (!framed) {
+        PaintCell(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem unselected = option;
+    unselected.state &= ~QStyle::State_Selected;
+    PaintCell(painter, unselected, index);
+    painter->save();
+    painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+    painter->restore();
+}
+
+void AccentDelegate::PaintCell(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
     const QString text = index.data(Qt::DisplayRole).toString();
-    if (!text.contains(kCombiningAcute)) {
+    // Forms in upper case are drawn here too, all on the same line, so that
+    // a capital with its mark and one without stand side by side.
+    const bool formInCapitals = (index.flags() & Qt::ItemIsSelectable) && InCapitals(text);
+    if (!text.contains(kCombiningAcute) && !formInCapitals) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
@@ -53,7 +88,12 @@ void AccentDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
     const QFontMetricsF metrics(cell.font);
     const QString shown = metrics.elidedText(bare, cell.textElideMode, textRect.width());
     const qsizetype whole = shown == bare ? bare.size() : shown.size() - 1;  // the letters before "…"
-    const qreal baseline = std::round(textRect.top() + (textRect.height() - metrics.height()) / 2 + metrics.ascent());
+    const qreal centred = std::round(textRect.top() + (textRect.height() - metrics.height()) / 2 + metrics.ascent());
+    // A mark over a capital reaches higher: a form in capitals goes down far
+    // enough to leave it room under the row's top line, as far as the bottom allows.
+    const qreal roomAbove = metrics.capHeight() + 1 - Stroke(metrics.xHeight(), true).y() + 2;
+    const qreal lowest = textRect.bottom() - std::ceil(metrics.descent() / 2);
+    const qreal baseline = formInCapitals ? std::max(centred, std::min(lowest, textRect.top() + std::ceil(roomAbove))) : centred;
     const bool selected = cell.state & QStyle::State_Selected;
     painter->save();
     painter->setFont(cell.font);
@@ -69,7 +109,8 @@ void AccentDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
         const qreal centre = left + metrics.horizontalAdvance(letter) / 2;
         // A capital leaves less room up to the row above.
         const qreal top = letter.isUpper() ? baseline - metrics.capHeight() - 1 : baseline - metrics.xHeight() - 2;
-        DrawAcute(*painter, QPointF(centre - 0.5, top), metrics.xHeight());
+        const QPointF base(centre - 0.5, top);
+        painter->drawLine(base, base + Stroke(metrics.xHeight(), letter.isUpper()));
     }
     painter->restore();
 }

@@ -18,6 +18,9 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    void PaintCell(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const;
 };
 
 }  // namespace tornelis

@@ -47,35 +47,55 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
     setCurrentCell(fixedRows, fixedColumns, QItemSelectionModel::NoUpdate);
 
     setHorizontalScrollMode(ScrollPerPixel);
+    setVerticalScrollMode(ScrollPerPixel);
+    // The fixed columns and rows are further views of the same cells laid
+    // over the left and the top edge, which do not scroll that way: the
+    // columns' view scrolls up and down with the grid, the rows' view
+    // sideways, and the corner of both not at all. They take no input: the
+    // grid below handles the mouse and the keyboard.
     if (fixedColumns_ > 0) {
-        // The fixed columns are a second view of the same cells laid over the
-        // left edge, which does not scroll sideways. It takes no input: the
-        // grid below handles the mouse and the keyboard.
-        fixedView_ = new QTableView(this);
-        fixedView_->setModel(model());
-        fixedView_->setSelectionModel(selectionModel());
-        fixedView_->horizontalHeader()->hide();
-        fixedView_->verticalHeader()->hide();
-        fixedView_->verticalHeader()->setMinimumSectionSize(kRowHeight);
-        fixedView_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-        fixedView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        fixedView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        fixedView_->setFrameShape(QFrame::NoFrame);
-        fixedView_->setFocusPolicy(Qt::NoFocus);
-        fixedView_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        fixedView_->setWordWrap(false);
-        fixedView_->setTextElideMode(Qt::ElideRight);
+        fixedView_ = MakeOverlay();
         for (int column = fixedColumns_; column < columns; ++column)
             fixedView_->setColumnHidden(column, true);
-        viewport()->stackUnder(fixedView_);
         connect(verticalScrollBar(), &QScrollBar::valueChanged, fixedView_->verticalScrollBar(), &QScrollBar::setValue);
-        connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
-            if (column < fixedColumns_) {
-                fixedView_->setColumnWidth(column, width);
-                PlaceFixedColumns();
-            }
-        });
     }
+    if (fixedRows_ > 0) {
+        headerView_ = MakeOverlay();
+        connect(horizontalScrollBar(), &QScrollBar::valueChanged, headerView_->horizontalScrollBar(), &QScrollBar::setValue);
+        if (fixedView_)
+            cornerView_ = MakeOverlay();
+    }
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        for (QTableView *overlay : {fixedView_, headerView_, cornerView_}) {
+            if (overlay)
+                overlay->setColumnWidth(column, width);
+        }
+        PlaceFixedColumns();
+    });
+}
+
+QTableView *StringGrid::MakeOverlay()
+{
+    auto *overlay = new QTableView(this);
+    overlay->setModel(model());
+    overlay->setSelectionModel(selectionModel());
+    overlay->setItemDelegate(itemDelegate());
+    overlay->horizontalHeader()->hide();
+    overlay->verticalHeader()->hide();
+    overlay->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    overlay->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    overlay->horizontalHeader()->setDefaultSectionSize(horizontalHeader()->defaultSectionSize());
+    overlay->setHorizontalScrollMode(ScrollPerPixel);
+    overlay->setVerticalScrollMode(ScrollPerPixel);
+    overlay->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    overlay->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    overlay->setFrameShape(QFrame::NoFrame);
+    overlay->setFocusPolicy(Qt::NoFocus);
+    overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
+    overlay->setWordWrap(false);
+    overlay->setTextElideMode(Qt::ElideRight);
+    overlay->raise();  // each over the ones made before it
+    return overlay;
 }
 
 void StringGrid::MakeCell(int column, int row)
@@ -149,6 +169,7 @@ void StringGrid::SetColWidths(const QList<int> &widths)
     sizedByUser_ = QList<bool>(widths.size(), false);
     for (qsizetype column = 0; column < widths.size(); ++column)
         setColumnWidth(int(column), widths.at(column));
+    FitFixedColumns();
     ShareWidth();
 }
 
@@ -158,6 +179,47 @@ int StringGrid::FixedWidth() const
     for (int column = 0; fixedView_ && column < fixedColumns_; ++column)
         width += columnWidth(column);
     return width;
+}
+
+int StringGrid::FixedHeight() const
+{
+    int height = 0;
+    for (int row = 0; headerView_ && row < fixedRows_; ++row)
+        height += rowHeight(row);
+    return height;
+}
+
+void StringGrid::FitFixedColumns()
+{
+    for (int column = 0; column < std::min(fixedColumns_, columnCount()); ++column) {
+        int widest = 0;
+        for (int row = 0; row < rowCount(); ++row) {
+            const QTableWidgetItem *cell = item(row, column);
+            widest = std::max(widest, QFontMetrics(cell->font()).horizontalAdvance(cell->text()));
+        }
+        const int fitted = widest + 2 * CellTextMargin(this) + 2;  // and the grid line
+        if (column < leastWidths_.size())
+            leastWidths_[column] = std::max(leastWidths_.at(column), fitted);
+        setColumnWidth(column, std::max(columnWidth(column), fitted));
+    }
+}
+
+void StringGrid::StartFresh()
+{
+    clearSelection();
+    // The current cell is the first body cell, not selected: no cell shows
+    // the selection's colour until the user picks one.
+    for (int row = fixedRows_; row < rowCount(); ++row) {
+        for (int column = fixedColumns_; column < columnCount(); ++column) {
+            if (IsBodyCell(column, row)) {
+                setCurrentCell(row, column, QItemSelectionModel::NoUpdate);
+                row = rowCount();
+                break;
+            }
+        }
+    }
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
 }
 
 // The data columns the user has not sized share what the grid's width
@@ -183,10 +245,15 @@ void StringGrid::ShareWidth()
 
 void StringGrid::PlaceFixedColumns()
 {
-    if (!fixedView_)
-        return;
     const QRect area = viewport()->geometry();
-    fixedView_->setGeometry(area.left(), area.top(), std::min(FixedWidth(), area.width()), area.height());
+    const int width = std::min(FixedWidth(), area.width());
+    const int height = std::min(FixedHeight(), area.height());
+    if (fixedView_)
+        fixedView_->setGeometry(area.left(), area.top(), width, area.height());
+    if (headerView_)
+        headerView_->setGeometry(area.left(), area.top(), area.width(), height);
+    if (cornerView_)
+        cornerView_->setGeometry(area.left(), area.top(), width, height);
 }
 
 void StringGrid::resizeEvent(QResizeEvent *event)
@@ -201,10 +268,13 @@ void StringGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
     if (fixedView_ && index.column() < fixedColumns_)
         return;  // always in view
     QTableWidget::scrollTo(index, hint);
-    // A cell that went under the fixed columns comes out from under them.
+    // A cell that went under the fixed columns or rows comes out from under them.
     const int hidden = FixedWidth() - visualRect(index).left();
     if (index.isValid() && hidden > 0)
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() - hidden);
+    const int covered = FixedHeight() - visualRect(index).top();
+    if (index.isValid() && index.row() >= fixedRows_ && covered > 0)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - covered);
 }
 
 bool StringGrid::viewportEvent(QEvent *event)
@@ -212,15 +282,28 @@ bool StringGrid::viewportEvent(QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return QTableWidget::viewportEvent(event);
     const QPoint at = static_cast<QHelpEvent *>(event)->pos();
-    const bool overFixed = at.x() < FixedWidth();
-    const QModelIndex index = overFixed ? fixedView_->indexAt(at) : indexAt(at);
-    const QRect cell = overFixed ? fixedView_->visualRect(index) : visualRect(index);
+    const QTableView *view = ViewAt(at);
+    const QModelIndex index = view->indexAt(at);
+    const QRect cell = view->visualRect(index);
     const QString text = index.data().toString();
     if (index.isValid() && fontMetrics().horizontalAdvance(text) + 2 * CellTextMargin(this) > cell.width())
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, viewport(), cell);
     else
         QToolTip::hideText();
     return true;
+}
+
+const QTableView *StringGrid::ViewAt(QPoint at) const
+{
+    const bool overColumns = at.x() < FixedWidth();
+    const bool overRows = at.y() < FixedHeight();
+    if (overColumns && overRows)
+        return cornerView_;
+    if (overRows)
+        return headerView_;
+    if (overColumns)
+        return fixedView_;
+    return this;
 }
 
 int StringGrid::ColumnBorderAt(int x) const
@@ -249,7 +332,7 @@ void StringGrid::mousePressEvent(QMouseEvent *event)
         resizeStartWidth_ = columnWidth(column);
         return;
     }
-    if (event->position().x() < FixedWidth())
+    if (ViewAt(event->position().toPoint()) != this)
         return;  // header cells: nothing to select, and no cell scrolled under them
     QTableWidget::mousePressEvent(event);
 }
@@ -275,7 +358,8 @@ void StringGrid::mouseReleaseEvent(QMouseEvent *event)
     }
     QTableWidget::mouseReleaseEvent(event);
     const QModelIndex under = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && under.isValid() && IsBodyCell(under.column(), under.row()) &&
+    if (event->button() == Qt::LeftButton && ViewAt(event->position().toPoint()) == this && under.isValid() &&
+        IsBodyCell(under.column(), under.row()) &&
         IsBodyCell(currentColumn(), currentRow()))
         emit Click();
 }

@@ -7,7 +7,9 @@ namespace tornelis {
 // A text grid with fixed header rows and columns, addressed as (column,
 // row) like the tables it shows. Header cells are drawn as headers and can
 // never become the current cell; body cells are selectable, not editable.
-// The fixed columns stay in place when the grid scrolls sideways; the other
+// The fixed columns stay in place when the grid scrolls sideways, the fixed
+// rows when it scrolls up and down; fixed columns are never narrower than
+// their texts. The other
 // columns share the width the grid has, never narrower than the widths set,
 // and a cell whose text does not fit shows it whole as its tooltip. Columns
 // are resized by dragging the line between them; a column so sized keeps its
@@ -26,6 +28,9 @@ public:
     int FixedRows() const { return fixedRows_; }
     bool IsBodyCell(int column, int row) const;
 
+    // A new word's table: nothing selected, the current cell the first body
+    // cell, scrolled to the top left.
+    void StartFresh();
     // The grid gets count empty body rows under its fixed rows.
     void SetBodyRowCount(int count);
     // A body row becomes a heading across the grid: drawn like a header cell,
@@ -52,11 +57,18 @@ protected:
 private:
     void MakeCell(int column, int row);
     int ColumnBorderAt(int x) const;
+    QTableView *MakeOverlay();
+    // The view that draws the cell at this point of the viewport.
+    const QTableView *ViewAt(QPoint at) const;
     int FixedWidth() const;
+    int FixedHeight() const;
+    void FitFixedColumns();
     void ShareWidth();
     void PlaceFixedColumns();
 
-    QTableView *fixedView_ = nullptr;  // the fixed columns, drawn over the scrolling ones
+    QTableView *fixedView_ = nullptr;   // the fixed columns, drawn over the scrolling ones
+    QTableView *headerView_ = nullptr;  // the fixed rows, drawn over the scrolling ones
+    QTableView *cornerView_ = nullptr;  // where the fixed rows and columns meet
     QList<int> leastWidths_;
     QList<bool> sizedByUser_;
     int fixedColumns_;

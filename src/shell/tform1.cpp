@@ -226,11 +226,14 @@ void TForm1::CreateControls()
     TabControl1->setFixedHeight(21);
     TabControl1->setDrawBase(false);
     TabControl1->setExpanding(false);
+    // The strip has the row's whole width: every caption shows whole while
+    // the tabs fit, and the scroll arrows come only when they do not.
+    TabControl1->setElideMode(Qt::ElideNone);
     TabControl1->setUsesScrollButtons(true);
+    TabControl1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     auto *tabBox = new QHBoxLayout;
     tabBox->setContentsMargins(3, 0, 3, 0);
-    tabBox->addWidget(TabControl1);
-    tabBox->addStretch(1);
+    tabBox->addWidget(TabControl1, 1);
     rows->addLayout(tabBox);
 
     // The button row.

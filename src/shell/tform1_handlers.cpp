@@ -93,6 +93,9 @@ void TForm1::ShowTables(const ParadigmTables &tables)
     WriteDataCells(StringGrid1, StringGrid11, tables.declension, tables.declensionTags, tables.declensionTyped);
     WriteDataCells(StringGrid2, StringGrid21, tables.conjugation, tables.conjugationTags, tables.conjugationTyped);
     ShowOtherForms(tables.other);
+    // New tables start fresh: no cell of the last ones stays selected.
+    for (StringGrid *grid : {StringGrid1, StringGrid2, StringGrid3})
+        grid->StartFresh();
     if (tables.page)
         PageControl1->setCurrentIndex(int(*tables.page));
 }
