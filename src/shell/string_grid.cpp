@@ -18,6 +18,14 @@ constexpr int kMinimumColumnWidth = 12;
 // Marks a header cell or a heading row's cell.
 constexpr int kHeaderRole = Qt::UserRole;
 
+// A view laid over the grid's edge. It scrolls only as the grid tells it:
+// a new current cell, which the views share, must not scroll it on its own.
+class Overlay : public QTableView {
+public:
+    using QTableView::QTableView;
+    void scrollTo(const QModelIndex &, ScrollHint) override {}
+};
+
 }  // namespace
 
 StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, QWidget *parent)
@@ -76,7 +84,7 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
 
 QTableView *StringGrid::MakeOverlay()
 {
-    auto *overlay = new QTableView(this);
+    auto *overlay = new Overlay(this);
     overlay->setModel(model());
     overlay->setSelectionModel(selectionModel());
     overlay->setItemDelegate(itemDelegate());

@@ -558,23 +558,31 @@ void TestTForm1::headerRowsStayOnVerticalScroll()
     open();
     TForm1 &form = window_.form();
     form.resize(1, 1);
-    decline(QStringLiteral("стали"));
     form.PageControl1->setCurrentIndex(1);
-    {
-        StringGrid *grid = form.StringGrid2;
-        QTest::qWait(20);
-        QVERIFY2(grid->verticalScrollBar()->maximum() > 0, qPrintable(grid->objectName()));
-        const QRect headerRow(0, 0, grid->viewport()->width(), grid->rowHeight(0));
-        const QImage before = grid->grab(QRect(grid->viewport()->geometry().topLeft(), headerRow.size())).toImage();
-        const QImage bodyBefore = grid->viewport()->grab(headerRow.translated(0, grid->rowHeight(0))).toImage();
-        grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
-        QTest::qWait(20);
-        QCOMPARE(grid->grab(QRect(grid->viewport()->geometry().topLeft(), headerRow.size())).toImage(), before);
-        QVERIFY(grid->viewport()->grab(headerRow.translated(0, grid->rowHeight(0))).toImage() != bodyBefore);
-        // A click in the header row selects nothing under it.
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(grid->viewport()->width() - 20, 5));
-        QVERIFY(grid->selectedItems().isEmpty());
-    }
+    StringGrid *grid = form.StringGrid2;
+    QTest::qWait(20);
+    QVERIFY(grid->verticalScrollBar()->maximum() > 0);
+    const QRect headerRow(grid->viewport()->geometry().topLeft(), QSize(grid->viewport()->width(), grid->rowHeight(0)));
+    const QImage headers = grid->grab(headerRow).toImage();
+
+    // A verb's table, a cell picked low in it, and the grid scrolled to its end.
+    decline(QStringLiteral("стали"));
+    form.TabControl1->setCurrentIndex(1);
+    form.PageControl1->setCurrentIndex(1);
+    const QImage bodyBefore = grid->grab(headerRow.translated(0, grid->rowHeight(0))).toImage();
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+    QTest::qWait(20);
+    const QModelIndex low = grid->indexAt(QPoint(grid->viewport()->width() - 30, grid->viewport()->height() - 5));
+    QVERIFY(low.isValid() && low.row() > 1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(low).center());
+    QCOMPARE(grid->currentRow(), low.row());
+    QTest::qWait(20);
+    QCOMPARE(grid->grab(headerRow).toImage(), headers);
+    QVERIFY(grid->grab(headerRow.translated(0, grid->rowHeight(0))).toImage() != bodyBefore);
+    // A click in the header row selects nothing under it.
+    grid->clearSelection();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(grid->viewport()->width() - 20, 5));
+    QVERIFY(grid->selectedItems().isEmpty());
 }
 
 void TestTForm1::fixedColumnsFitTheirTexts()
