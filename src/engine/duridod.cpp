@@ -174,7 +174,8 @@ QStringList DURIDOD::FindLemmas(const QString &word)
                 continue;
             const QString lemma = row.columnText(0);
             const QString tags = row.columnText(1);
-            captions.append(ApplyLetterCase(lemma, LetterCaseOfForm(LetterCase::Lower, lemma, tags)) +
+            const LetterCase letterCase = LetterCaseOfForm(LetterCase::Lower, lemma, tags);
+            captions.append(CapitalizeNameParts(ApplyLetterCase(lemma, letterCase), letterCase, lemma, tags) +
                             QStringLiteral(" (") + PartOfSpeechLabel(tags) + QLatin1Char(')'));
             shownIds.append(id);
         }
@@ -203,7 +204,8 @@ ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options
             }
             RenderOptions formOptions = options;
             formOptions.letterCase = LetterCaseOfForm(options.letterCase, word, tags);
-            const QString text = RenderCell(word, forms.columnInt(2), formOptions);
+            const QString text = CapitalizeNameParts(RenderCell(word, forms.columnInt(2), formOptions),
+                                                     formOptions.letterCase, word, tags);
             const QList<CellPosition> cells = PlaceRow(tables, text, tags);
             // The group is worked out only for the forms that end up in no cell.
             delivered.append({word, {text, tags, OtherFormGroup::Other, typed.Matches(word)}, cells});

@@ -50,6 +50,9 @@ QList<FormRow> Dictionary()
     rows += Lexeme(220, {{"днк", "NOUN,inan,femn,Sgtm,Fixd,Abbr sing,nomn"}});
     rows += Lexeme(230, {{"тыс", "NOUN,inan,femn,Fixd,Abbr sing,nomn"}});
     rows += Lexeme(240, {{"г-н", "NOUN,anim,masc,Sgtm,Abbr sing,nomn"}});
+    rows += Lexeme(242, {{"ростов-на-дону", "NOUN,inan,masc,Sgtm,Geox sing,nomn"},
+                         {"ростова-на-дону", "NOUN,inan,masc,Sgtm,Geox sing,gent"}});
+    rows += Lexeme(245, {{"авиаприбор-холдинг", "NOUN,inan,masc,Orgn sing,nomn"}});
     // тот: its two accusatives, the animate one delivered first.
     rows += Lexeme(250, {{"тот", "ADJF,Apro,Subx,Anph masc,sing,nomn"},
                          {"тех", "ADJF,Apro,Subx,Anph anim,plur,accs"},
@@ -279,6 +282,12 @@ void TestDuridod::namesAsAReaderWritesThem_data()
     QTest::newRow("initialism") << "днк" << int(LetterCase::Lower) << "ДНК (аббревиатура)" << "ДНК";
     QTest::newRow("cut-short word") << "тыс" << int(LetterCase::Lower) << "тыс (аббревиатура)" << "тыс";
     QTest::newRow("cut-short with hyphen") << "г-н" << int(LetterCase::Lower) << "г-н (аббревиатура)" << "г-н";
+    QTest::newRow("name of parts") << "ростова-на-дону" << int(LetterCase::Lower)
+                                   << "Ростов-на-Дону (существительное)" << "Ростова-на-Дону";
+    QTest::newRow("name of parts, upper") << "ростов-на-дону" << int(LetterCase::Upper)
+                                          << "Ростов-на-Дону (существительное)" << "РОСТОВА-НА-ДОНУ";
+    QTest::newRow("organisation of parts") << "авиаприбор-холдинг" << int(LetterCase::Lower)
+                                           << "Авиаприбор-холдинг (существительное)" << "Авиаприбор-холдинг";
     QTest::newRow("common word") << "стол" << int(LetterCase::Lower) << "стол (существительное)" << "стола";
 }
 
