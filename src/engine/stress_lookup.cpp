@@ -19,6 +19,32 @@ bool IsMarkedReading(const QString &tags)
     return HasUsageMark(tags) || tags.contains(QLatin1String("V-"));
 }
 
+quint32 GrammemeBits(const QString &tags)
+{
+    struct Bit {
+        QStringView grammeme;
+        quint32 bit;
+    };
+    static const Bit kBits[] = {
+        {u"nomn", kNominative}, {u"gent", kGenitive},    {u"gen1", kGenitive},     {u"gen2", kGenitive},
+        {u"datv", kDative},     {u"accs", kAccusative},  {u"acc2", kAccusative},   {u"ablt", kInstrumental},
+        {u"loct", kLocative},   {u"loc1", kLocative},    {u"loc2", kLocative},     {u"NOUN", kNoun},
+        {u"ADJF", kAdjective},  {u"PRTF", kAdjective | kVerbForm},                 {u"ADJS", kShortForm},
+        {u"PRTS", kShortForm | kVerbForm},               {u"VERB", kVerbForm},     {u"INFN", kVerbForm},
+        {u"GRND", kVerbForm},   {u"PREP", kPreposition}, {u"Apro", kPronominal},   {u"impr", kImperative},
+        {u"sing", kSingular},   {u"plur", kPlural},      {u"masc", kMasculine},    {u"femn", kFeminine},
+        {u"neut", kNeuter},     {u"Ms-f", kCommonGender}, {u"anim", kAnimate},     {u"inan", kInanimate},
+    };
+    quint32 bits = 0;
+    for (const Bit &bit : kBits) {
+        if (HasGrammeme(tags, bit.grammeme))
+            bits |= bit.bit;
+    }
+    if (HasGrammeme(tags, u"GRND") && HasGrammeme(tags, u"pres"))
+        bits |= kPresentGerund;
+    return bits;
+}
+
 }  // namespace
 
 StressLookup::StressLookup(const QString &path)
@@ -42,7 +68,7 @@ StressReading StressLookup::KindOf(const QString &tags)
     StressReading kind;
     kind.properName = IsProperName(tags);
     kind.marked = IsMarkedReading(tags);
-    kind.tags = tags;
+    kind.grammemes = GrammemeBits(tags);
     kinds_.insert(tags, kind);
     return kind;
 }

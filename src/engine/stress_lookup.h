@@ -11,12 +11,44 @@
 
 namespace tornelis {
 
+// The grammemes of a reading that tell how it fits its neighbours in
+// running text, one bit each. The second genitive, accusative and
+// locative (чаю, в году) count as the first.
+enum ReadingGrammeme : quint32 {
+    kNominative = 1u << 0,
+    kGenitive = 1u << 1,
+    kDative = 1u << 2,
+    kAccusative = 1u << 3,
+    kInstrumental = 1u << 4,
+    kLocative = 1u << 5,
+    kNoun = 1u << 6,             // NOUN
+    kAdjective = 1u << 7,        // ADJF or PRTF: a full adjective or participle
+    kShortForm = 1u << 8,        // ADJS or PRTS
+    kVerbForm = 1u << 9,         // VERB, INFN, GRND, PRTF or PRTS
+    kPreposition = 1u << 10,     // PREP
+    kPronominal = 1u << 11,      // Apro: этот, тот, мой
+    kPresentGerund = 1u << 12,   // GRND and pres
+    kImperative = 1u << 13,      // impr
+    kSingular = 1u << 14,
+    kPlural = 1u << 15,
+    kMasculine = 1u << 16,
+    kFeminine = 1u << 17,
+    kNeuter = 1u << 18,
+    kCommonGender = 1u << 19,    // Ms-f: сирота
+    kAnimate = 1u << 20,
+    kInanimate = 1u << 21,
+};
+constexpr quint32 kCases = kNominative | kGenitive | kDative | kAccusative | kInstrumental | kLocative;
+
 // One reading of a word form, as far as marking running text needs it.
 struct StressReading {
     int accent = 0;           // 0: no mark ("ё" carries the stress, or it is unknown)
     bool properName = false;  // Name, Surn, Patr, Geox, Orgn or Trad
     bool marked = false;      // archaic, informal, distorted, erroneous or a variant
-    QString tags;             // the grammemes, as in the prop column
+    quint32 grammemes = 0;    // ReadingGrammeme bits
+
+    bool has(quint32 bits) const { return (grammemes & bits) != 0; }
+    quint32 grammaticalCase() const { return grammemes & kCases; }
 };
 
 // The stress of a word form in each of its readings in forms.db, for

@@ -3,17 +3,6 @@
 #include <algorithm>
 
 namespace tornelis {
-namespace {
-
-// Keeps the readings that match when any does; else keeps them all.
-template <typename Predicate>
-void KeepIfAny(QList<StressReading> &readings, Predicate matches)
-{
-    if (std::any_of(readings.cbegin(), readings.cend(), matches))
-        readings.removeIf([&](const StressReading &reading) { return !matches(reading); });
-}
-
-}  // namespace
 
 QList<StressReading> LikelyReadings(QList<StressReading> readings, WordCase wordCase)
 {

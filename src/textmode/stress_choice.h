@@ -4,6 +4,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <optional>
 
 namespace tornelis {
@@ -14,6 +15,14 @@ enum class WordCase {
     CapitalInSentence,  // «сказал Лев»: most likely a proper name
     Other,              // at the start of a sentence or a line, or in capitals
 };
+
+// Keeps the readings that match when any does; else keeps them all.
+template <typename Predicate>
+void KeepIfAny(QList<StressReading> &readings, Predicate matches)
+{
+    if (std::any_of(readings.cbegin(), readings.cend(), matches))
+        readings.removeIf([&](const StressReading &reading) { return !matches(reading); });
+}
 
 // The readings a word written so most likely has: a lower-case word drops
 // its proper-name readings and a capitalised word inside a sentence keeps

@@ -110,6 +110,18 @@ bool IsInitial(QByteArrayView word)
     return word.size() == 2 && QString::fromUtf8(word).front().isUpper();
 }
 
+// What the byte at makes of what stands before the next word: blanks and
+// line ends (text wraps) change nothing; a comma may stand inside a list
+// that shares the words before it (в искреннем, я́рком).
+WordBefore::Kind KindAfter(char byte, WordBefore::Kind before)
+{
+    if (byte == ' ' || byte == '\r' || byte == '\n')
+        return before;
+    if (byte == '.' || byte == ';' || byte == ':' || byte == '!' || byte == '?')
+        return WordBefore::Kind::Punctuation;
+    return WordBefore::Kind::Unknown;
+}
+
 bool IsParticlePart(const QString &part)
 {
     const QString lower = part.toLower();
@@ -147,17 +159,22 @@ TextAnnotator::TextAnnotator(StressLookup &stress, AnnotateOptions options)
 
 std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordCase wordCase)
 {
-    if (SyllableVowelCount(word) <= 1)
-        return std::nullopt;
     const QString lower = word.toLower();
     const QList<StressReading> readings = stress_.Readings(lower);
+    const QList<StressReading> likely = LikelyReadings(readings, wordCase);
+    // A word the dictionary lacks tells nothing of the next one.
+    word_ = {likely.isEmpty() ? WordBefore::Kind::Unknown : WordBefore::Kind::Word, lower, likely};
+    if (SyllableVowelCount(word) <= 1)
+        return std::nullopt;
     // Written with "е" for "ё": елка, and нее, whose е spelling is only a place name.
     const bool tryYo = readings.isEmpty() || (wordCase == WordCase::Lower && OnlyProperNames(readings));
     if (options_.restoreYo && tryYo && !lower.contains(u'ё')) {
         if (const std::optional<qsizetype> restored = RestoredYoIndex(lower, wordCase))
             return restored;
     }
-    const std::optional<int> accent = AgreedAccent(LikelyReadings(readings, wordCase));
+    std::optional<int> accent = AgreedAccent(likely);
+    if (!accent)
+        accent = AgreedAccent(ReadingsAfter(before_, lower, likely));
     if (!accent || *accent == 0)
         return std::nullopt;
     const std::optional<qsizetype> index = StressVowelIndex(lower, *accent);
@@ -172,7 +189,9 @@ std::optional<qsizetype> TextAnnotator::RestoredYoIndex(const QString &lower, Wo
     const std::optional<QString> restored = stress_.RestoredYo(lower);
     if (!restored || restored->size() != lower.size())
         return std::nullopt;
-    const std::optional<int> accent = AgreedAccent(LikelyReadings(stress_.Readings(*restored), wordCase));
+    const QList<StressReading> likely = LikelyReadings(stress_.Readings(*restored), wordCase);
+    word_ = {likely.isEmpty() ? WordBefore::Kind::Unknown : WordBefore::Kind::Word, *restored, likely};
+    const std::optional<int> accent = AgreedAccent(likely);
     if (!accent)
         return std::nullopt;
     if (*accent > 0)
@@ -207,6 +226,7 @@ QString TextAnnotator::AnnotateWord(const QString &word, bool sentenceStart)
     // все-таки as всё-таки), else part by part, a particle part (-либо,
     // -нибудь, -то, -ка, -таки) taking no mark.
     const std::optional<qsizetype> stressed = StressedIndex(word, wordCase);
+    const WordBefore whole = word_;
     const QStringList parts = word.split(u'-');
     QStringList marked;
     qsizetype start = 0;
@@ -221,7 +241,9 @@ QString TextAnnotator::AnnotateWord(const QString &word, bool sentenceStart)
         }
         marked.append(Marked(part, inPart));
         start += part.size() + 1;
+        before_.kind = WordBefore::Kind::Unknown;
     }
+    word_ = whole;
     return marked.join(u'-');
 }
 
@@ -253,6 +275,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
     bool inLongRun = false;  // letters that go on past any dictionary word
     bool sentenceStart = true;
     bool afterInitial = false;  // the full stop after an initial ends no sentence
+    before_ = {};
     while (!atEnd) {
         QByteArray piece(kPieceSize, Qt::Uninitialized);
         const qint64 got = in.read(piece.data(), kPieceSize);
@@ -274,6 +297,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 if (!(afterInitial && pending[at] == '.'))
                     sentenceStart = SentenceStartsAfter(pending, at, sentenceStart);
                 afterInitial = false;
+                before_.kind = KindAfter(pending[at], before_.kind);
                 output += pending[at++];
                 continue;
             }
@@ -287,6 +311,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 inLongRun = true;
                 sentenceStart = false;
                 afterInitial = false;
+                before_.kind = WordBefore::Kind::Unknown;
                 output += QByteArrayView(pending).sliced(at, end - at);
                 at = end;
                 continue;
@@ -297,10 +322,13 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
             if (!atEnd && (end + kMarkContext + 1 > pending.size() || MayStartLetter(pending, end)))
                 break;
             const QByteArrayView word = QByteArrayView(pending).sliced(at, end - at);
-            if (MarkBefore(pending, at) || MarkAfter(pending, end) || TouchesLatin(pending, at, end))
+            if (MarkBefore(pending, at) || MarkAfter(pending, end) || TouchesLatin(pending, at, end)) {
                 output += word;
-            else
+                before_.kind = WordBefore::Kind::Unknown;
+            } else {
                 output += AnnotateWord(QString::fromUtf8(word), sentenceStart).toUtf8();
+                before_ = word_;
+            }
             sentenceStart = false;
             afterInitial = IsInitial(word);
             words += word.count('-') + 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/stress.h"
+#include "textmode/neighbour_rules.h"
 #include "textmode/stress_choice.h"
 
 #include <QString>
@@ -32,16 +33,14 @@ public:
 // word. Of a word's readings, the likely ones decide (see LikelyReadings): a
 // lower-case word is no name, a capitalised one inside a sentence likely is.
 // A word with one vowel, a word the dictionary lacks, a word whose likely
-// readings disagree on the stress (замок), a word whose ё twin is stressed
+// readings disagree on the stress (замок) and the word before does not
+// settle (see ReadingsAfter), a word whose ё twin is stressed
 // elsewhere (слезы, слёзы) and a word that already carries a mark (an
 // apostrophe or an acute accent next to it) stay as they are.
 class TextAnnotator {
 public:
     TextAnnotator(StressLookup &stress, AnnotateOptions options);
 
-    // One word: a run of Russian letters, or runs joined by hyphens;
-    // sentenceStart: whether it starts a sentence or a line.
-    QString AnnotateWord(const QString &word, bool sentenceStart = true);
 
     // Streams in to out in pieces; progress(bytes read so far) after each
     // piece. Returns the number of Russian words met; throws StreamError
@@ -49,6 +48,9 @@ public:
     qint64 Annotate(QIODevice &in, QIODevice &out, const std::function<void(qint64)> &progress = {});
 
 private:
+    // One word: a run of Russian letters, or runs joined by hyphens;
+    // sentenceStart: whether it starts a sentence or a line.
+    QString AnnotateWord(const QString &word, bool sentenceStart);
     std::optional<qsizetype> StressedIndex(const QString &word, WordCase wordCase);
     std::optional<qsizetype> RestoredYoIndex(const QString &lower, WordCase wordCase);
     bool YoTwinStressedElsewhere(const QString &lower, qsizetype stressed, WordCase wordCase);
@@ -56,6 +58,8 @@ private:
 
     StressLookup &stress_;
     AnnotateOptions options_;
+    WordBefore before_;  // what stands before the word being marked
+    WordBefore word_;    // the word last looked up, as the next one sees it
 };
 
 }  // namespace tornelis

@@ -44,6 +44,30 @@ QList<FormRow> Dictionary()
            + Row(21, "таки", "PRCL", 1);
 }
 
+// The readings of words whose stress their neighbours decide, as the real
+// dictionary has them, and of the neighbours.
+QList<FormRow> Neighbours()
+{
+    return Row(30, "из", "PREP", 1) + Row(31, "в", "PREP", 0) + Row(32, "о", "PREP", 1) + Row(33, "не", "PRCL", 1)
+           + Row(34, "два", "NUMR masc,nomn", 1) + Row(35, "два", "NUMR inan,masc,accs", 1)
+           + Row(36, "ядра", "NOUN,inan,neut sing,gent", 2)  // ядра́
+           + Row(37, "ядра", "NOUN,inan,neut plur,nomn", 1)  // я́дра
+           + Row(38, "ядра", "NOUN,inan,neut plur,accs", 1)
+           + Row(39, "после", "ADVB", 1) + Row(40, "после", "PREP", 1)
+           + Row(41, "после", "NOUN,anim,masc sing,loct", 2)  // после́, of посол
+           + Row(42, "авторского", "ADJF masc,sing,gent", 1) + Row(43, "авторского", "ADJF anim,masc,sing,accs", 1)
+           + Row(44, "авторского", "ADJF neut,sing,gent", 1)
+           + Row(45, "права", "NOUN,inan,neut sing,gent", 1) + Row(46, "права", "NOUN,inan,neut plur,nomn", 2)
+           + Row(47, "права", "NOUN,inan,neut plur,accs", 2) + Row(48, "права", "ADJS,Qual femn,sing", 1)
+           + Row(49, "тот", "ADJF,Apro,Subx,Anph masc,sing,nomn", 1)
+           + Row(50, "велик", "ADJS,Qual masc,sing", 2)  // вели́к
+           + Row(51, "велик", "NOUN,inan,masc sing,nomn", 1)  // ве́лик, a bicycle
+           + Row(52, "какая", "GRND,impf,intr pres", 1) + Row(53, "какая", "ADJF,Apro femn,sing,nomn", 2)
+           + Row(54, "поборов", "NOUN,inan,masc plur,gent", 2) + Row(55, "поборов", "GRND,perf,tran past", 3)
+           + Row(56, "времени", "VERB,impf,intr sing,impr,excl", 3) + Row(57, "времени", "NOUN,inan,neut sing,gent", 1)
+           + Row(58, "брани", "VERB,impf,tran sing,impr,excl", 2) + Row(59, "брани", "NOUN,inan,femn sing,gent", 1);
+}
+
 }  // namespace
 
 class TestTextAnnotator : public QObject {
@@ -53,6 +77,8 @@ private slots:
     void initTestCase();
     void likelyReadingsDecide_data();
     void likelyReadingsDecide();
+    void neighboursDecide_data();
+    void neighboursDecide();
 
 private:
     QTemporaryDir dir_;
@@ -62,7 +88,7 @@ private:
 void TestTextAnnotator::initTestCase()
 {
     db_ = dir_.filePath(QStringLiteral("forms.db"));
-    WriteTestDatabase(db_, Dictionary(),
+    WriteTestDatabase(db_, Dictionary() + Neighbours(),
                       {{QStringLiteral("нее"), QStringLiteral("неё")}, {QStringLiteral("все-таки"), QStringLiteral("всё-таки")}});
 }
 
@@ -93,6 +119,33 @@ void TestTextAnnotator::likelyReadingsDecide_data()
 }
 
 void TestTextAnnotator::likelyReadingsDecide()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, marked);
+    StressLookup stress(db_);
+    TextAnnotator annotator(stress, {});
+    QCOMPARE(AnnotateText(annotator, text), marked);
+}
+
+void TestTextAnnotator::neighboursDecide_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("a preposition keeps the cases it governs") << "из ядра, в ядра" << "из ядр'а, в 'ядра";
+    QTest::newRow("not across a comma, nor alone") << "из, ядра. Ядра" << "из, ядра. Ядра";
+    QTest::newRow("a locative needs a preposition") << "После мама после о после" << "П'осле м'ама п'осле о посл'е";
+    QTest::newRow("a comma may hide one") << "мама, после" << "м'ама, после";
+    QTest::newRow("два takes the genitive singular") << "два ядра" << "два ядр'а";
+    QTest::newRow("a noun before decides nothing") << "мама ядра" << "м'ама ядра";
+    QTest::newRow("an adjective agrees with its noun") << "авторского права" << "'авторского пр'ава";
+    QTest::newRow("a pronoun before a predicate does not") << "тот велик" << "тот велик";
+    QTest::newRow("a present gerund is seldom meant") << "какая" << "как'ая";
+    QTest::newRow("a past one is not") << "поборов" << "поборов";
+    QTest::newRow("an imperative after a declined word is seldom meant") << "мама времени" << "м'ама вр'емени";
+    QTest::newRow("elsewhere it is common") << "не брани" << "не брани";
+}
+
+void TestTextAnnotator::neighboursDecide()
 {
     QFETCH(QString, text);
     QFETCH(QString, marked);

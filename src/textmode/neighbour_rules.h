@@ -1,0 +1,31 @@
+#pragma once
+
+#include "engine/stress_lookup.h"
+
+#include <QList>
+#include <QString>
+
+namespace tornelis {
+
+// What stands right before a word of running text.
+struct WordBefore {
+    enum class Kind {
+        Word,         // a Russian word, with nothing but blanks and line ends between
+        Punctuation,  // the start of the text, or . , ; : ! ? (and blanks)
+        Unknown,      // anything else: digits, Latin letters, quotes, brackets, dashes
+    };
+    Kind kind = Kind::Punctuation;
+    QString lower;                  // the word, in lower case (Kind::Word only)
+    QList<StressReading> readings;  // its likely readings (Kind::Word only)
+};
+
+// Of a word's likely readings, which disagree on the stress, the ones the
+// word before allows: a preposition keeps the cases it governs (из ядра́,
+// в ру́ки); a locative needs a preposition or an agreeing word before it
+// (по́сле, not после́ of посол, at a sentence's start); an adjective,
+// participle or pronoun keeps the nouns that agree with it, and два, три,
+// четыре, оба the genitive singular (два ра́за). Then a reading seldom meant
+// gives way (see DropRareVerbForms). Keeps them all when none is allowed.
+QList<StressReading> ReadingsAfter(const WordBefore &before, const QString &lower, QList<StressReading> readings);
+
+}  // namespace tornelis
