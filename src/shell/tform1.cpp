@@ -505,6 +505,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::KeyPress:
+        if (watched == Memo2 && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo)) {
+            bool undone = false;
+            Handle([this, &undone] { undone = UndoMemo2Replacement(); });
+            if (undone)
+                return true;
+        }
         if (watched == ComboBox1) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter)

@@ -202,6 +202,9 @@ private:
     // The text box's text replaced by lineFeedText, its stress marks put in or
     // taken out, as one step of undo, the caret on the same character.
     void ReplaceMemo2TextKeepingCaret(const QString &lineFeedText);
+    // Ctrl+Z where the box has no undo of its own: the text a replacement
+    // with cut lines took away comes back. False when there is none.
+    bool UndoMemo2Replacement();
 
     QString programDirectory_;
     QString settingsFolder_;
@@ -219,6 +222,7 @@ private:
     // the box has no position of its own: (box position, caret in the text).
     std::optional<std::pair<int, qsizetype>> steppedCaret_;
     int memo2Load_ = 0;  // a newer text cancels the rest of an older one
+    std::optional<QString> replacedMemo2Text_;  // see UndoMemo2Replacement
     QString exportText_;
     ChosenTextFile lastSaved_;
     std::unique_ptr<StatusPanels> statusPanels_;

@@ -58,12 +58,25 @@ void TForm1::ReplaceMemo2TextKeepingCaret(const QString &lineFeedText)
     ReplaceMemo2TextUndoably(lineFeedText, PositionAcrossMarks(before, lineFeedText, caret));
 }
 
+bool TForm1::UndoMemo2Replacement()
+{
+    if (!replacedMemo2Text_ || Memo2->document()->isUndoAvailable())
+        return false;
+    const QString replaced = *replacedMemo2Text_;  // the replacement keeps the text it takes away there
+    ReplaceMemo2TextUndoably(replaced, 0);
+    MoveMemo2Caret(0);
+    return true;
+}
+
 void TForm1::ReplaceMemo2TextUndoably(const QString &lineFeedText, qsizetype caret)
 {
     if (!Memo2->SoftBreaks().isEmpty() || !CutLongLines(lineFeedText).softBreaks.isEmpty()) {
-        // A text with cut lines is read-only: it has no undo to keep.
+        // A text with cut lines is read-only and keeps no undo: Ctrl+Z
+        // brings the replaced text back from here instead.
+        replacedMemo2Text_ = Memo2->Text();
         ReplaceMemo2Text(lineFeedText);
     } else {
+        replacedMemo2Text_.reset();
         // One step for Ctrl+Z, put in piece by piece so that the window
         // repaints; the rest of an older text still arriving is not wanted.
         ++memo2Load_;

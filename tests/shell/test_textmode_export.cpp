@@ -396,6 +396,20 @@ void TestTextModeExport::pasteAndOpenAreOneUndoStep()
     QCOMPARE(form().Memo2->Text(), QStringLiteral("Ёжик в тумане"));
     QTest::keyClick(form().Memo2, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(form().Memo2->Text(), QStringLiteral("мой текст"));
+
+    // A text with a line too long to lay out is shown read-only, without an
+    // undo of the box's own: Ctrl+Z still brings the text before it back, and
+    // the long text once more.
+    const QString longLine = QStringLiteral("мама мыла раму ").repeated(1000);
+    QGuiApplication::clipboard()->setText(longLine);
+    form().N15->trigger();
+    QTRY_COMPARE(form().Memo2->Text(), longLine);
+    QVERIFY(form().Memo2->isReadOnly());
+    QTest::keyClick(form().Memo2, Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE(form().Memo2->Text(), QStringLiteral("мой текст"));
+    QVERIFY(!form().Memo2->isReadOnly());
+    QTest::keyClick(form().Memo2, Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE(form().Memo2->Text(), longLine);
 }
 
 void TestTextModeExport::openingTheSameTextKeepsTheCaret()
