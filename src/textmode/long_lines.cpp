@@ -47,6 +47,8 @@ QString WithoutSoftBreaks(const QString &shown, const QList<qsizetype> &softBrea
     qsizetype copied = 0;
     for (qsizetype i = 0; i < softBreaks.size(); ++i) {
         const qsizetype lineFeed = softBreaks.at(i) + i;
+        if (lineFeed >= shown.size())
+            break;  // a long text still arriving in the box: the cuts beyond are not there yet
         text += QStringView(shown).sliced(copied, lineFeed - copied);
         copied = lineFeed + 1;
     }

@@ -20,7 +20,9 @@ struct ShownText {
 // characters (never between the halves of a surrogate pair).
 ShownText CutLongLines(const QString &lineFeedText, qsizetype longest = kLongestShownLine);
 
-// The text itself: shown without the LF of each soft break.
+// The text itself: shown without the LF of each soft break. shown may be the
+// start of the whole shown text (a long text put into the box piece by
+// piece): the soft breaks beyond its end are passed over.
 QString WithoutSoftBreaks(const QString &shown, const QList<qsizetype> &softBreaks);
 
 // A position in the text as a position in the box (after the LF of a soft

@@ -4,6 +4,7 @@
 #include "textmode/long_lines.h"
 #include "textmode/text_navigation.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,5 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     TORNELIS_FUZZ_CHECK(WithoutSoftBreaks(shown.text, shown.softBreaks) == lineFeedText);
     const qsizetype position = std::min(caret, lineFeedText.size());
     TORNELIS_FUZZ_CHECK(TextPosition(ShownPosition(position, shown.softBreaks), shown.softBreaks) == position);
+    // A long text arrives in the box piece by piece, its soft breaks all set
+    // before: any start of the shown text reads as that start of the text.
+    for (const qsizetype arrived : {std::min(caret, shown.text.size()), TextPieceEnd(shown.text, 0)}) {
+        TORNELIS_FUZZ_CHECK(WithoutSoftBreaks(shown.text.left(arrived), shown.softBreaks) ==
+                            lineFeedText.left(TextPosition(arrived, shown.softBreaks)));
+    }
     return 0;
 }

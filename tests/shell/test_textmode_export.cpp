@@ -58,6 +58,8 @@ private slots:
     void saveOnAFullDiskKeepsTheOldFile();
     void lineOfLoneSurrogatesOpensCut();
     void fileDialogsListTheEncodingsInRussian();
+    void longLinesBeyondTheFirstPiece_data();
+    void longLinesBeyondTheFirstPiece();
 
 private:
     TForm1 &form() { return window_.form(); }
@@ -584,6 +586,39 @@ void TestTextModeExport::fileDialogsListTheEncodingsInRussian()
         QVERIFY(!labels.contains(QStringLiteral("Encoding:")));
         QCOMPARE(encodings, QStringList({"ANSI", "ASCII", "Unicode", "Big Endian Unicode", "UTF-8", "UTF-7"}));
     }
+}
+
+void TestTextModeExport::longLinesBeyondTheFirstPiece_data()
+{
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("text");
+    const QString words = QStringLiteral("мама мыла раму ");
+    QTest::newRow("opened single line") << false << words.repeated(100000);
+    QTest::newRow("pasted, long last line") << true
+                                            << QStringLiteral("мама мыла раму\n").repeated(100000) + words.repeated(800);
+}
+
+// A text longer than one piece of the box's loading whose cut lines lie
+// beyond the first piece reads, while it arrives, as the part that has come.
+void TestTextModeExport::longLinesBeyondTheFirstPiece()
+{
+    QFETCH(bool, paste);
+    QFETCH(QString, text);
+    if (paste) {
+        QGuiApplication::clipboard()->setText(text);
+        form().N15->trigger();
+    } else {
+        const QString path = window_.FilePath(QStringLiteral("long line.txt"));
+        QVERIFY(WriteBytes(path, EncodeText(text, TextEncoding::Utf8)));
+        window_.fileDialogs.answers = {ChosenTextFile{path, TextEncoding::Utf8}};
+        form().N19->trigger();
+    }
+    const QString arrived = form().Memo2->Text();
+    QVERIFY(text.startsWith(arrived));
+    QCOMPARE(form().ComboBox1->currentText(), QStringLiteral("мама"));
+    QTRY_COMPARE_WITH_TIMEOUT(form().Memo2->Text().size(), text.size(), 30000);
+    QCOMPARE(form().Memo2->Text(), text);
+    QVERIFY(form().Memo2->isReadOnly());
 }
 
 TORNELIS_WINDOW_TEST_MAIN(TestTextModeExport)
