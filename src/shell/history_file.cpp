@@ -17,16 +17,28 @@ constexpr qsizetype kWrittenEntries = 100;
 constexpr qint64 kReadBytes = 16 * 1024 * 1024;
 constexpr qsizetype kReadEntries = 10000;
 
+// Do the bytes come back from their text, every one of them?
+bool IsFaithful(const QByteArray &bytes, const QString &text, const History &history)
+{
+    QByteArray again = EncodeText(text, history.encoding);
+    if (!history.byteOrderMark)
+        again.remove(0, ByteOrderMark(history.encoding).size());
+    return again == bytes;
+}
+
 }  // namespace
 
 HistoryRead ReadHistory(const QString &path)
 {
     HistoryRead read;
-    if (!QFileInfo(path).isFile())
-        return read;  // a folder of that name is no history either
-    const FilePrefix file = ReadFilePrefix(path, kReadBytes);
-    read.error = file.error;
-    read.history = ParseHistory(file.bytes, file.whole);
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        read.history.rewritable = !file.exists();  // a folder of that name is no history either
+        return read;
+    }
+    const FilePrefix prefix = ReadFilePrefix(path, kReadBytes);
+    read.error = prefix.error;
+    read.history = ParseHistory(prefix.bytes, prefix.whole);
     return read;
 }
 
@@ -40,14 +52,21 @@ History ParseHistory(const QByteArray &bytes, bool whole)
         history.encoding = EncodingForReading(judged, TextEncoding::Ansi);
         history.byteOrderMark = history.encoding != TextEncoding::Utf8;
     }
-    QString text = WithLineFeeds(DecodeText(bytes, history.encoding));
+    const QString decoded = DecodeText(bytes, history.encoding);
+    history.rewritable = whole && IsFaithful(bytes, decoded, history);
+    QString text = WithLineFeeds(decoded);
     if (!whole)
         text.truncate(text.lastIndexOf(QLatin1Char('\n')) + 1);
-    for (qsizetype start = 0; start < text.size() && history.entries.size() < kReadEntries;) {
+    for (qsizetype start = 0; start < text.size();) {
         const qsizetype end = text.indexOf(QLatin1Char('\n'), start);
         const qsizetype lineEnd = end < 0 ? text.size() : end;
-        if (lineEnd > start)
+        if (lineEnd > start) {
+            if (history.entries.size() == kReadEntries) {
+                history.rewritable = false;
+                break;
+            }
             history.entries.append(text.sliced(start, lineEnd - start));
+        }
         start = lineEnd + 1;
     }
     return history;
@@ -55,6 +74,8 @@ History ParseHistory(const QByteArray &bytes, bool whole)
 
 QString WriteHistory(const QString &path, const History &history)
 {
+    if (!history.rewritable)
+        return {};
     QString text;
     for (const QString &entry : history.entries.mid(0, kWrittenEntries)) {
         if (!entry.isEmpty())

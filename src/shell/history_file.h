@@ -12,6 +12,11 @@ struct History {
     QStringList entries;                          // the non-empty lines, in file order
     TextEncoding encoding = TextEncoding::Ansi;   // written back the way it was read
     bool byteOrderMark = true;                    // false for UTF-8 read without its mark
+    // False when the file was read only in part (too long, too many lines,
+    // no regular file) or its bytes do not all decode (invalid UTF-8, an odd
+    // byte of UTF-16): what would be written back is not what was read, so
+    // the file is left as it is.
+    bool rewritable = true;
 };
 
 struct HistoryRead {
@@ -31,7 +36,8 @@ HistoryRead ReadHistory(const QString &path);
 // may be cut and is dropped.
 History ParseHistory(const QByteArray &bytes, bool whole = true);
 
-// Writes the first 100 non-empty entries, each followed by CR LF, in the
+// Unless the history is not rewritable (it is then left as it is), writes
+// the first 100 non-empty entries, each followed by CR LF, in the
 // history's encoding with its mark (none where it was read without one), or
 // in UTF-8 with its mark where the ANSI code page cannot hold every entry,
 // through a temporary file so that a failed write keeps the old file.

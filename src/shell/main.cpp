@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     if (!form)
         return 1;
     if (form->IsSecondInstance())
-        return 0;  // the command line went to the running instance; FormDestroy still runs
+        return 0;  // the command line went to the running instance
     messages.setParent(form.get());
     form->show();
     const int exitCode = application.exec();

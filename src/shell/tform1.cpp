@@ -105,7 +105,7 @@ void FitGrid(StringGrid *grid, QWidget *page)
 TForm1::TForm1(const QString &programDirectory, WindowServices services, QWidget *parent)
     : QMainWindow(parent)
     , programDirectory_(programDirectory)
-    , settingsFolder_(SettingsFolder(programDirectory, IsWritableFolder(programDirectory)))
+    , settingsFolder_(SettingsFolder(programDirectory, IsOwnFolder(programDirectory)))
     , messages_(services.messages)
     , fileDialogs_(services.fileDialogs)
     , singleInstance_(services.singleInstance)
@@ -119,6 +119,8 @@ TForm1::TForm1(const QString &programDirectory, WindowServices services, QWidget
     SetFocusOrder();
     ConnectHandlers();
     SingleInstanceCheck();
+    if (secondInstance_)
+        return;  // it only hands its words over: it reads, writes and shows nothing
     LoadHistory();
     WriteTableHeaders();
     ReadSettings();
@@ -132,7 +134,8 @@ TForm1::TForm1(const QString &programDirectory, WindowServices services, QWidget
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
-    FormDestroy();
+    if (!secondInstance_)
+        FormDestroy();
 }
 
 void TForm1::CreateControls()

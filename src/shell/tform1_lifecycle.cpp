@@ -103,7 +103,8 @@ void TForm1::LoadHistory()
         throw std::runtime_error(read.error.toStdString());
     ComboBox1->addItems(read.history.entries);
     ComboBox1->setCurrentIndex(-1);  // the list is there to choose from; the box starts empty
-    historyForm_ = {{}, read.history.encoding, read.history.byteOrderMark};
+    historyForm_ = read.history;
+    historyForm_.entries.clear();  // the list holds them now
 }
 
 void TForm1::ReadSettings()

@@ -15,6 +15,7 @@
 
 #include "support/files.h"
 #include "support/full_disk.h"
+#include "support/other_user.h"
 
 using namespace tornelis;
 using namespace tornelis::test;
@@ -323,14 +324,30 @@ void TestSettingsHistory::settingsFolderOfPortableAndInstalledCopies()
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QTemporaryDir program;
-    QVERIFY(IsWritableFolder(program.path()));
+    QVERIFY(IsOwnFolder(program.path()));
     QCOMPARE(SettingsFolder(program.path(), true), program.path());
     QCOMPARE(SettingsFolder(program.path(), false), config.filePath(QStringLiteral("Tornelis")));
-    QVERIFY(!IsWritableFolder(program.filePath(QStringLiteral("no such folder"))));
-    QVERIFY(QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    if (getuid() != 0)
-        QVERIFY(!IsWritableFolder(program.path()));
-    QVERIFY(QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(!IsOwnFolder(program.filePath(QStringLiteral("no such folder"))));
+    QVERIFY(WriteBytes(program.filePath(QStringLiteral("file")), "x"));
+    QVERIFY(!IsOwnFolder(program.filePath(QStringLiteral("file"))));
+
+    const auto own = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    const QList<std::pair<QFileDevice::Permissions, bool>> modes{
+        {own | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther, true},
+        {own | QFileDevice::WriteGroup | QFileDevice::ExeGroup, false},
+        {own | QFileDevice::WriteOther | QFileDevice::ExeOther, false},
+        {QFileDevice::ReadOwner | QFileDevice::ExeOwner, getuid() == 0},  // root may write anywhere
+    };
+    for (const auto &[permissions, isOwn] : modes) {
+        QVERIFY(QFile::setPermissions(program.path(), permissions));
+        QCOMPARE(IsOwnFolder(program.path()), isOwn);
+    }
+    QVERIFY(QFile::setPermissions(program.path(), own));
+    const OtherUser other;
+    if (other.available()) {
+        QVERIFY(other.Give(program.path()));
+        QVERIFY(!IsOwnFolder(program.path()));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestSettingsHistory)

@@ -1,7 +1,9 @@
 #include "shell/platform/posix_single_instance.h"
 #include "shell/platform/program_path.h"
 #include "shell/status_panels.h"
+#include "shell/platform/profile_file.h"
 #include "support/files.h"
+#include "support/other_user.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -41,6 +43,11 @@ private slots:
     void unwritableSettingsSkipTheHistory();
     void unreadableHistoryEndsTheStart();
     void programPathIsPublished();
+    void sharedProgramFolderKeepsNoFileThere_data();
+    void sharedProgramFolderKeepsNoFileThere();
+    void historyNotReadWholeIsKept_data();
+    void historyNotReadWholeIsKept();
+    void secondStartWritesNothing();
     void ownDialogShownOverAlwaysOnTopWindow();
 
 private:
@@ -299,6 +306,110 @@ void TestSingleInstance::ownDialogShownOverAlwaysOnTopWindow()
     QVERIFY(!onTopWhileShown);
     QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(form.N13->isChecked());
+}
+
+void TestSingleInstance::sharedProgramFolderKeepsNoFileThere_data()
+{
+    QTest::addColumn<bool>("givenAway");
+    QTest::newRow("owned by another user") << true;
+    QTest::newRow("writable by all") << false;
+}
+
+// A copy of the program in a folder another user may write to keeps its
+// settings and history in the user's configuration folder: the links that
+// user puts in their place, before the start or while the window is open,
+// lead to the user's own files, which stay as they were.
+void TestSingleInstance::sharedProgramFolderKeepsNoFileThere()
+{
+    QFETCH(bool, givenAway);
+    const OtherUser other;
+    if (!other.available())
+        QSKIP("acting as another user needs root and the user nobody");
+    const QString config = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("Tornelis"));
+    QDir(config).removeRecursively();
+    QTemporaryDir home;  // the user's own files, out of the other's reach
+    const QString bashrc = home.filePath(QStringLiteral(".bashrc"));
+    const QString profile = home.filePath(QStringLiteral(".profile"));
+    QByteArray lines;
+    for (int i = 0; i < 150; ++i)
+        lines += "export LINE" + QByteArray::number(i) + "=1\n";
+    QVERIFY(WriteBytes(bashrc, lines));
+    QVERIFY(WriteBytes(profile, lines));
+
+    const QString shared = window_.ProgramDirectory();
+    QVERIFY(givenAway ? other.Give(shared) : QFile::setPermissions(shared, QFileDevice::Permissions(0x7777)));
+    QVERIFY(other.PlantLink(bashrc, window_.FilePath(QStringLiteral("Tornelis.history"))));
+    QVERIFY(window_.Open());
+    QCOMPARE(window_.form().ComboBox1->count(), 0);
+    QVERIFY(other.PlantLink(profile, window_.FilePath(QStringLiteral("Tornelis.ini"))));
+    window_.form().ComboBox1->addItem(QStringLiteral("дом"));
+    window_.form().N13->trigger();
+    window_.CloseWindow();
+
+    QCOMPARE(ReadBytes(bashrc), lines);
+    QCOMPARE(ReadBytes(profile), lines);
+    QCOMPARE(window_.messages.errors, QStringList());
+    QCOMPARE(ReadBytes(config + QStringLiteral("/Tornelis.history")), QByteArray("\xE4\xEE\xEC\r\n"));
+    QCOMPARE(ReadProfileFile(config + QStringLiteral("/Tornelis.ini"), QStringLiteral("VIEW"), QStringLiteral("AlwaysOnTop")),
+             std::optional<QString>(QStringLiteral("0")));
+    QDir(config).removeRecursively();
+}
+
+void TestSingleInstance::historyNotReadWholeIsKept_data()
+{
+    QTest::addColumn<QByteArray>("history");
+    QTest::addColumn<int>("entries");
+    QTest::newRow("one line of 17 MiB") << QByteArray(17 * 1024 * 1024, 'a') << 0;
+    QTest::newRow("17 MiB of lines") << QByteArray("слово\r\n").repeated(17 * 1024 * 1024 / 12) << 10000;
+    QTest::newRow("more lines than are read") << QByteArray("кот\n").repeated(10001) << 10000;
+    QTest::newRow("invalid UTF-8") << QByteArray("\xEF\xBB\xBF\xD0\xB4\xD0\xBE\xD0\xBC\r\n\xFF\xD0\r\n") << 2;
+    QTest::newRow("odd byte of UTF-16") << QByteArray("\xFF\xFE\x34\x04\r\x00\n\x00\x3E", 9) << 2;
+}
+
+// A history the window did not read whole, or whose bytes do not all come
+// back from its words, is left as it is at the end.
+void TestSingleInstance::historyNotReadWholeIsKept()
+{
+    QFETCH(QByteArray, history);
+    QFETCH(int, entries);
+    const QString path = window_.FilePath(QStringLiteral("Tornelis.history"));
+    QVERIFY(WriteBytes(path, history));
+    QVERIFY(window_.Open());
+    QCOMPARE(window_.form().ComboBox1->count(), entries);
+    window_.CloseWindow();
+    QVERIFY(ReadBytes(path) == history);
+    QVERIFY(window_.messages.errors.isEmpty());
+    QVERIFY(QFile::exists(window_.FilePath(QStringLiteral("Tornelis.ini"))));
+}
+
+// A second start hands its words over and ends: it cuts no history, undoes
+// no option of the first window's, publishes nothing, and shows no message
+// even where the settings cannot be written.
+void TestSingleInstance::secondStartWritesNothing()
+{
+    QVERIFY(window_.Open());
+    const QByteArray published = ReadBytes(ProgramPathFile());
+    const QDir copy = QFileInfo(program_).dir();
+    QByteArray lines = "\xEF\xBB\xBF";
+    for (int i = 0; i < 150; ++i)
+        lines += QStringLiteral("слово%1\n").arg(i).toUtf8();
+    const QByteArray ini = "[VIEW]\nAlwaysOnTop=0\n";
+    for (const bool settingsWritable : {true, false}) {
+        QVERIFY(WriteBytes(copy.filePath(QStringLiteral("Tornelis.history")), lines));
+        if (settingsWritable)
+            QVERIFY(WriteBytes(copy.filePath(QStringLiteral("Tornelis.ini")), ini));
+        else
+            QVERIFY(QFile::remove(copy.filePath(QStringLiteral("Tornelis.ini"))) && copy.mkdir(QStringLiteral("Tornelis.ini")));
+        QProcess *second = startProgram({QStringLiteral("мама"), QStringLiteral("мыла")});
+        QVERIFY(second->waitForFinished(20000));
+        QCOMPARE(second->exitCode(), 0);
+        QVERIFY(ReadBytes(copy.filePath(QStringLiteral("Tornelis.history"))) == lines);
+        if (settingsWritable)
+            QCOMPARE(ReadBytes(copy.filePath(QStringLiteral("Tornelis.ini"))), ini);
+        QCOMPARE(ReadBytes(ProgramPathFile()), published);
+    }
+    QVERIFY(copy.rmdir(QStringLiteral("Tornelis.ini")));
+    QVERIFY(QFile::remove(copy.filePath(QStringLiteral("Tornelis.history"))));
 }
 
 TORNELIS_WINDOW_TEST_MAIN(TestSingleInstance)

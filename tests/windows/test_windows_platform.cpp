@@ -12,6 +12,9 @@
 #include <QtTest>
 
 #include <windows.h>
+#include <aclapi.h>
+
+#include <string>
 
 using namespace tornelis;
 using namespace tornelis::test;
@@ -140,8 +143,29 @@ void TestWindowsPlatform::ansiIsTheSystemCodePage()
 void TestWindowsPlatform::unwritableProgramFolderKeepsSettingsInAppData()
 {
     QTemporaryDir program;
-    QVERIFY(IsWritableFolder(program.path()));
-    QVERIFY(!IsWritableFolder(program.filePath(QStringLiteral("no such folder"))));
+    QVERIFY(IsOwnFolder(program.path()));
+    QVERIFY(!IsOwnFolder(program.filePath(QStringLiteral("no such folder"))));
+
+    // A folder whose access list lets everyone put files in it is shared.
+    QTemporaryDir shared;
+    const std::wstring native = QDir::toNativeSeparators(shared.path()).toStdWString();
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    QCOMPARE(GetNamedSecurityInfoW(native.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                                   nullptr, &descriptor),
+             DWORD(ERROR_SUCCESS));
+    wchar_t everyone[] = L"EVERYONE";
+    EXPLICIT_ACCESSW grant{};
+    BuildExplicitAccessWithNameW(&grant, everyone, GENERIC_ALL, GRANT_ACCESS, NO_INHERITANCE);
+    PACL opened = nullptr;
+    QCOMPARE(SetEntriesInAclW(1, &grant, dacl, &opened), DWORD(ERROR_SUCCESS));
+    QCOMPARE(SetNamedSecurityInfoW(const_cast<wchar_t *>(native.c_str()), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                                   nullptr, nullptr, opened, nullptr),
+             DWORD(ERROR_SUCCESS));
+    LocalFree(opened);
+    LocalFree(descriptor);
+    QVERIFY(!IsOwnFolder(shared.path()));
+
     QCOMPARE(SettingsFolder(program.path(), true), program.path());
     const QString roaming = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
     QVERIFY(!roaming.isEmpty());

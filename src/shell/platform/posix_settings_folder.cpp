@@ -4,21 +4,25 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tornelis {
 
-QString SettingsFolder(const QString &programDirectory, bool programDirectoryWritable)
+QString SettingsFolder(const QString &programDirectory, bool programDirectoryOwn)
 {
-    if (programDirectoryWritable)
+    if (programDirectoryOwn)
         return programDirectory;
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
         .filePath(QStringLiteral("Tornelis"));
 }
 
-bool IsWritableFolder(const QString &folder)
+bool IsOwnFolder(const QString &folder)
 {
-    return access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat status {};
+    return stat(name.constData(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == geteuid() &&
+           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0 && access(name.constData(), W_OK | X_OK) == 0;
 }
 
 }  // namespace tornelis
