@@ -1,5 +1,8 @@
 // tornelis-cli: the dictionary on the command line.
 #include "cli/decline_output.h"
+#include "cli/decline_stream.h"
+#include "cli/escape_control.h"
+#include "encodings/system_reason.h"
 #include "engine/stress_lookup.h"
 #include "grammemes/describe_tags.h"
 #include "shell/platform/console.h"
@@ -11,11 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <new>
 
 using namespace tornelis;
 
@@ -61,9 +63,16 @@ bool FlushStandardOutput()
     return std::fflush(stdout) == 0 && !std::ferror(stdout);
 }
 
+// A line on stderr; control characters of a word or a file name in it
+// (a terminal's escape sequences) are shown escaped.
+void Note(const QString &message)
+{
+    Print(stderr, QStringLiteral("tornelis-cli: %1\n").arg(EscapeControlCharacters(message)));
+}
+
 int Fail(int code, const QString &message)
 {
-    Print(stderr, QStringLiteral("tornelis-cli: %1\n").arg(message));
+    Note(message);
     return code;
 }
 
@@ -88,23 +97,20 @@ int Decline(const Options &options, const QStringList &words)
     engine.Connect(options.database);
     if (!engine.Connected)
         return Fail(kDictionary, QStringLiteral("%1: %2").arg(options.database, reporter.failed));
+    // Each word's result goes out as soon as it is done, so that a list of
+    // any length takes the memory of one word.
     int code = kOk;
-    QJsonArray all;
-    QStringList texts;
+    DeclineStream out(stdout, options.json);
     for (const QString &word : words) {
         const DeclinedWord declined = DeclineWord(engine, word, options.restoreYo, options.render);
         if (declined.lemmas.isEmpty()) {
-            Print(stderr, QStringLiteral("tornelis-cli: «%1»: нет в словаре\n").arg(word));
+            Note(QStringLiteral("«%1»: нет в словаре").arg(word));
             code = kNotFound;
         }
-        if (options.json)
-            all.append(DeclinedWordJson(declined));
-        else if (!declined.lemmas.isEmpty())
-            texts.append(DeclinedWordText(declined));
+        if (!out.Write(declined))
+            return Fail(kInputOutput, kCannotWrite);
     }
-    Print(stdout, options.json ? QString::fromUtf8(QJsonDocument(all).toJson(QJsonDocument::Indented))
-                               : texts.join(QLatin1Char('\n')));
-    return code;
+    return out.Finish() ? code : Fail(kInputOutput, kCannotWrite);
 }
 
 void Describe(const QStringList &tagStrings)
@@ -131,8 +137,10 @@ int Annotate(const Options &options, const QStringList &inputs)
     const bool fromFile = input != QLatin1String("-");
     if (fromFile) {
         in.setFileName(input);
-        if (QFileInfo(input).isDir() || !in.open(QIODevice::ReadOnly))
-            return Fail(kInputOutput, QStringLiteral("не открыть %1: %2").arg(input, in.errorString()));
+        if (QFileInfo(input).isDir())
+            return Fail(kInputOutput, QStringLiteral("не открыть %1: %2").arg(input, IsFolderReason()));
+        if (!in.open(QIODevice::ReadOnly))
+            return Fail(kInputOutput, QStringLiteral("не открыть %1: %2").arg(input, RussianSystemReason(in.errorString())));
     } else if (!in.open(fileno(stdin), QIODevice::ReadOnly)) {  // Windows stdio takes a pipe's end for an error
         return Fail(kInputOutput, QStringLiteral("не прочитать стандартный ввод"));
     }
@@ -231,6 +239,8 @@ int main(int argc, char *argv[])
         code = command == QLatin1String("decline") ? Decline(options, arguments) : Annotate(options, arguments);
     } catch (const DatabaseError &error) {
         return Fail(kDictionary, error.message());  // names the file and what is wrong with it
+    } catch (const std::bad_alloc &) {
+        return Fail(kDictionary, QStringLiteral("не хватает памяти: команда не выполнена"));
     }
     if (code == kInputOutput)
         return code;  // already said

@@ -5,6 +5,7 @@
 #include "engine/proper_names.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 
@@ -18,6 +19,15 @@ const QString kLemmaRow = QStringLiteral("select word,prop from forms_view where
 // No word of the real dictionary belongs to more than a few dozen lemmas; a
 // lookup that finds more reads a damaged dictionary.
 constexpr qsizetype kMostLemmaTabs = 500;
+// Nor does any lemma come near these many forms, or this much text in them
+// (forms, tags and cell texts, in characters): what one command may hold.
+constexpr qsizetype kMostLexemeForms = 5000;
+constexpr qsizetype kLongestLexemeText = 4 * 1024 * 1024;
+
+// Far longer than any word of any dictionary. A word near SQLite's length
+// limit could not even be bound, and the lookup would fail as if the
+// dictionary were damaged: such a word is simply not in it.
+constexpr qsizetype kLongestWord = 1000;
 
 const QString kLexemeForms =
     QStringLiteral("select word,prop,accent from forms_view where initform_id=:ID;");
@@ -55,16 +65,19 @@ struct DeliveredForm {
 QList<OtherForm> FormsInNoCell(const QList<DeliveredForm> &delivered, const ParadigmGrid &page)
 {
     QList<OtherForm> other;
+    QSet<std::pair<std::pair<QString, QString>, bool>> listedOnce;  // text, tags and typed: what tells two apart
     for (const DeliveredForm &form : delivered) {
         const bool inCell = std::any_of(form.cells.cbegin(), form.cells.cend(), [&](const CellPosition &cell) {
             return CellShows(page.at(cell.column, cell.row), form.shown.text);
         });
         if (inCell || !IsListedOtherForm(form.shown.tags))
             continue;
+        if (listedOnce.contains({{form.shown.text, form.shown.tags}, form.shown.typed}))
+            continue;
+        listedOnce.insert({{form.shown.text, form.shown.tags}, form.shown.typed});
         OtherForm listed = form.shown;
         listed.group = GroupOfForm(listed.tags);
-        if (!other.contains(listed))
-            other.append(listed);
+        other.append(listed);
     }
     std::stable_sort(other.begin(), other.end(),
                      [](const OtherForm &a, const OtherForm &b) { return a.group < b.group; });
@@ -101,11 +114,9 @@ void DURIDOD::Connect(const QString &path)
         return;
     Path = path;
     try {
-        SqliteDatabase opened(Path, SqliteDatabase::Mode::ReadOnly);
-        // SQLite reads the file lazily; reading the schema now catches a file
-        // that is not a database once, here, instead of at every lookup.
-        opened.exec(QStringLiteral("select count(*) from sqlite_master"));
-        database_ = std::move(opened);
+        // Opening reads the schema: a file that is no database fails once,
+        // here, instead of at every lookup.
+        database_ = SqliteDatabase(Path, SqliteDatabase::Mode::ReadOnly);
         Connected = true;
     } catch (const DatabaseError &) {
         if (reporter_)
@@ -133,7 +144,7 @@ auto DURIDOD::Checked(Work work) -> decltype(work())
 
 QString DURIDOD::RestoreYo(const QString &word)
 {
-    if (!Connected)
+    if (!Connected || word.size() > kLongestWord)
         return word;
     return Checked([&] {
         SqliteStatement statement(database_, kYoLookup);
@@ -149,6 +160,10 @@ QStringList DURIDOD::FindLemmas(const QString &word)
     LemmaIds.clear();
     if (!Connected)
         return {};
+    if (word.size() > kLongestWord) {
+        ++NotFoundCount;
+        return {};
+    }
     return Checked([&] {
         {
             SqliteStatement search(database_, kLemmaSearch);
@@ -195,9 +210,13 @@ ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options
         SqliteStatement forms(database_, kLexemeForms);
         forms.bindText(":ID", LemmaIds.at(selectedTab));
         QList<DeliveredForm> delivered;
+        qsizetype heldText = 0;
         while (forms.step()) {
             const QString word = forms.columnText(0);
             const QString tags = forms.columnText(1);
+            heldText += 2 * word.size() + tags.size();
+            if (delivered.size() == kMostLexemeForms || heldText > kLongestLexemeText)
+                throw DatabaseError(QStringLiteral("a lemma with more forms than any lemma has"));
             if (!tables.page) {
                 tables.page = PartOfSpeechLabel(tags) == VerbLabel() ? ParadigmPage::Conjugation
                                                                      : ParadigmPage::Declension;

@@ -31,8 +31,14 @@ constexpr int kWorkPerBudget = 20000;
 
 int CountWork(void *work)
 {
-    return ++*static_cast<int *>(work) > kWorkPerBudget ? 1 : 0;
+    auto *budget = static_cast<SqliteDatabase::Budget *>(work);
+    return ++budget->done > budget->allowed ? 1 : 0;
 }
+
+// The work of reading a read-only file's schema: about ten steps a schema
+// object, room for a few thousand. The dictionary has a handful; a damaged
+// file of hundreds of thousands would take minutes and gigabytes to read.
+constexpr int kSchemaWork = 50;
 
 // The longest text a read-only connection hands out or builds. The real
 // dictionary's longest form, tag and ё entry are below 200 bytes; a damaged
@@ -66,9 +72,19 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
         throw DatabaseError(QStringLiteral("%1: %2").arg(path, message), code & 0xFF);
     }
     if (readOnly) {
-        work_ = std::make_unique<int>(0);
+        work_ = std::make_unique<Budget>(Budget{0, kWorkPerBudget});
         sqlite3_progress_handler(handle_, kStepsPerCount, CountWork, work_.get());
         sqlite3_limit(handle_, SQLITE_LIMIT_LENGTH, kLongestValue);
+        // SQLite reads the file lazily: the schema is read now, within its
+        // own budget.
+        renewBudget(kSchemaWork);
+        try {
+            exec(QStringLiteral("select count(*) from sqlite_master"));
+        } catch (const DatabaseError &) {
+            close();
+            throw;
+        }
+        renewBudget();
     }
 }
 
@@ -101,8 +117,13 @@ void SqliteDatabase::close()
 
 void SqliteDatabase::renewBudget()
 {
+    renewBudget(kWorkPerBudget);
+}
+
+void SqliteDatabase::renewBudget(int allowed)
+{
     if (work_)
-        *work_ = 0;
+        *work_ = {0, allowed};
 }
 
 void SqliteDatabase::exec(const QString &sql)
@@ -111,6 +132,8 @@ void SqliteDatabase::exec(const QString &sql)
     if (sqlite3_exec(handle_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
         const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(handle_));
         sqlite3_free(error);
+        if (work_ && work_->done > work_->allowed)
+            throw DatabaseError(QStringLiteral("the dictionary is damaged: reading it did not come to an end"), SQLITE_CORRUPT);
         throw DatabaseError(message, sqlite3_errcode(handle_) & 0xFF);
     }
 }
@@ -137,7 +160,7 @@ void SqliteStatement::check(int code) const
 
 void SqliteStatement::fail(int code) const
 {
-    if (code == SQLITE_INTERRUPT && work_ && *work_ > kWorkPerBudget)
+    if (code == SQLITE_INTERRUPT && work_ && work_->done > work_->allowed)
         throw DatabaseError(QStringLiteral("the dictionary is damaged: a lookup did not come to an end"), SQLITE_CORRUPT);
     throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(database_)), code & 0xFF);
 }
@@ -179,7 +202,7 @@ void SqliteStatement::reset()
     sqlite3_reset(statement_);
     sqlite3_clear_bindings(statement_);
     if (work_)
-        *work_ = 0;
+        *work_ = {0, kWorkPerBudget};
 }
 
 QString SqliteStatement::columnText(int column) const

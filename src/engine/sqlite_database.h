@@ -25,7 +25,8 @@ private:
 };
 
 // One open SQLite connection; closed when destroyed. ReadOnly opens an
-// existing file that nobody changes while it is open (SQLite's "immutable").
+// existing file that nobody changes while it is open (SQLite's "immutable")
+// and reads its schema at once, within a small budget of work.
 class SqliteDatabase {
 public:
     enum class Mode { ReadOnly, Create };
@@ -43,15 +44,21 @@ public:
     void exec(const QString &sql);  // throws DatabaseError
     sqlite3 *handle() const { return handle_; }
     // The work done since the budget was last renewed by a read-only
-    // connection's statements, in thousands of SQLite's steps; null for a
-    // connection without a bound.
-    int *work() const { return work_.get(); }
+    // connection's statements, and the work they may do, in thousands of
+    // SQLite's steps; null for a connection without a bound.
+    struct Budget {
+        int done = 0;
+        int allowed = 0;
+    };
+    Budget *work() const { return work_.get(); }
     // Gives the statements that follow a whole budget of work again.
     void renewBudget();
+    // Gives them only this much (thousands of steps) until the next renewal.
+    void renewBudget(int allowed);
 
 private:
     sqlite3 *handle_ = nullptr;
-    std::unique_ptr<int> work_;
+    std::unique_ptr<Budget> work_;
 };
 
 // One prepared statement, finalized when destroyed, so that no statement
@@ -80,7 +87,7 @@ private:
     [[noreturn]] void fail(int code) const;
 
     sqlite3 *database_;
-    int *work_;
+    SqliteDatabase::Budget *work_;
     sqlite3_stmt *statement_ = nullptr;
 };
 

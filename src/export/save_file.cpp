@@ -1,5 +1,7 @@
 #include "export/save_file.h"
 
+#include "encodings/system_reason.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -8,8 +10,7 @@ namespace {
 
 QString ReasonOf(const QSaveFile &file)
 {
-    const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+    return RussianSystemReason(file.errorString());
 }
 
 }  // namespace
@@ -19,7 +20,7 @@ SaveFailure SaveWholeFile(const QString &path, const QByteArray &bytes)
     // A FIFO or a device in the file's place is never written to or replaced.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return {false, target.isDir() ? QStringLiteral("It is a directory") : QStringLiteral("It is not a regular file")};
+        return {false, target.isDir() ? IsFolderReason() : IsNoRegularFileReason()};
     // Unbuffered: a buffered QSaveFile flushes inside commit() and renames
     // even when that flush fails, which would put an empty file in place of
     // the old one. Written directly, a failed write cancels the commit.

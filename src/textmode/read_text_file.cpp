@@ -1,5 +1,6 @@
 #include "textmode/read_text_file.h"
 
+#include "encodings/system_reason.h"
 #include "textmode/text_navigation.h"
 
 #include <QFile>
@@ -15,13 +16,13 @@ FilePrefix ReadFilePrefix(const QString &path, qint64 limit)
     const QFileInfo info(fullPath);
     FilePrefix read;
     if (info.exists() && !info.isFile()) {
-        const QString reason = info.isDir() ? QStringLiteral("It is a directory") : QStringLiteral("It is not a regular file");
+        const QString reason = info.isDir() ? IsFolderReason() : IsNoRegularFileReason();
         read.error = QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason);
         return read;
     }
     QFile file(fullPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        read.error = QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, file.errorString());
+        read.error = QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, RussianSystemReason(file.errorString()));
         return read;
     }
     constexpr qint64 kChunk = 1 << 20;
@@ -33,7 +34,7 @@ FilePrefix ReadFilePrefix(const QString &path, qint64 limit)
     }
     read.whole = file.atEnd();
     if (file.error() != QFileDevice::NoError)
-        return {{{}, QStringLiteral("Cannot read file \"%1\". %2").arg(fullPath, file.errorString())}, true};
+        return {{{}, QStringLiteral("Cannot read file \"%1\". %2").arg(fullPath, RussianSystemReason(file.errorString()))}, true};
     return read;
 }
 

@@ -1,5 +1,6 @@
 #include "textmode/text_annotator.h"
 
+#include "encodings/system_reason.h"
 #include "engine/stress_lookup.h"
 #include "render/letters.h"
 #include "render/stress.h"
@@ -280,7 +281,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
         QByteArray piece(kPieceSize, Qt::Uninitialized);
         const qint64 got = in.read(piece.data(), kPieceSize);
         if (got < 0)
-            throw StreamError(QStringLiteral("не прочитать текст: %1").arg(in.errorString()));
+            throw StreamError(QStringLiteral("не прочитать текст: %1").arg(RussianSystemReason(in.errorString())));
         piece.truncate(got);
         atEnd = piece.isEmpty();
         read += piece.size();
@@ -335,7 +336,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
             at = end;
         }
         if (out.write(output) != output.size())
-            throw StreamError(QStringLiteral("не записать текст: %1").arg(out.errorString()));
+            throw StreamError(QStringLiteral("не записать текст: %1").arg(RussianSystemReason(out.errorString())));
         context = std::min(at, kMarkContext);
         pending.remove(0, at - context);
         if (progress)

@@ -1,6 +1,7 @@
 #include "textmode/text_annotator.h"
 #include "engine/stress_lookup.h"
 #include "support/annotate_text.h"
+#include "engine/sqlite_database.h"
 #include "support/test_database.h"
 
 #include <QBuffer>
@@ -61,6 +62,9 @@ private slots:
     void declineAsJsonWithOptions();
     void bothAccusativesShareOneCell();
     void unknownWordIsReported();
+    void declineWritesEachWordAsItIsDone_data();
+    void declineWritesEachWordAsItIsDone();
+    void overLongWordIsNotFound();
     void describe();
     void versionIsTheAboutBoxVersion();
     void helpSpeaksOneLanguage();
@@ -132,6 +136,7 @@ void TestCli::declineAsJsonWithOptions()
     QCOMPARE(result.exitCode, 0);
     const QJsonArray words = QJsonDocument::fromJson(result.out).array();
     QCOMPARE(words.size(), 2);
+    QCOMPARE(result.out, QJsonDocument(words).toJson(QJsonDocument::Indented));
     const QJsonObject zamok = words.at(0).toObject();
     QCOMPARE(zamok.value("word").toString(), QStringLiteral("замок"));
     const QJsonArray lemmas = zamok.value("lemmas").toArray();
@@ -183,6 +188,57 @@ void TestCli::unknownWordIsReported()
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.out.startsWith("кот (существительное)\n"));
     QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("tornelis-cli: «собака»: нет в словаре\n"));
+    // A terminal's escape sequences in a word are shown, not run.
+    const Run escaped = run({"--db", db_, "decline", QStringLiteral("кот\x1B]0;титул\x07\u009B2J")});
+    QCOMPARE(QString::fromUtf8(escaped.err),
+             QStringLiteral("tornelis-cli: «кот\\x1B]0;титул\\x07\\x9B2J»: нет в словаре\n"));
+}
+
+void TestCli::declineWritesEachWordAsItIsDone_data()
+{
+    QTest::addColumn<bool>("json");
+    QTest::newRow("text") << false;
+    QTest::newRow("JSON") << true;
+}
+
+// Each word's result is out before the next word is looked up: a word that
+// meets a damaged lemma ends the command, the words before it printed.
+void TestCli::declineWritesEachWordAsItIsDone()
+{
+    QFETCH(bool, json);
+    const QString damaged = dir_.filePath(QStringLiteral("one damaged lemma.db"));
+    WriteTestDatabase(damaged, Dictionary(), {}, {false, true});
+    SqliteDatabase(damaged, SqliteDatabase::Mode::Create)
+        .exec(QStringLiteral(
+            "create view forms_view as with recursive r(n) as (select 1 union all select n + 1 from r where n < 100000)"
+            " select f.id as id, f.word as word, t.prop as prop, f.accent as accent, f.initform_id as initform_id"
+            " from forms f join tags t on t.id = f.tag_id union all"
+            " select cast(1000000 + n as integer), case n when 1 then 'стог' else 'форма' || n end,"
+            " case n when 1 then 'NOUN,inan,masc sing,nomn' else 'INFN,perf,intr' end, 0, cast(1000001 as integer) from r"));
+    QStringList arguments{"--db", damaged, "decline", "кот", "собака", "мама", "стог", "стол"};
+    if (json)
+        arguments.prepend(QStringLiteral("--json"));
+    const Run result = run(arguments);
+    QCOMPARE(result.exitCode, 3);
+    const Run before = run(QStringList(arguments).mid(0, arguments.size() - 2));
+    QCOMPARE(before.exitCode, 1);
+    if (json)
+        QCOMPARE(result.out + "\n]\n", before.out);
+    else
+        QCOMPARE(result.out, before.out);
+    QVERIFY(before.out.contains("кот") && before.out.contains("мама"));
+    QVERIFY2(result.err.startsWith("tornelis-cli: «собака»: нет в словаре\ntornelis-cli: Словарь «"), result.err);
+}
+
+// A word longer than any dictionary could hold is simply not found.
+void TestCli::overLongWordIsNotFound()
+{
+    const QString word(50001, u'я');
+    const Run result = run({"--db", db_, "decline", "кот", word, "мама"});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.out.startsWith("кот (существительное)\n"));
+    QVERIFY(result.out.contains("\nмама (существительное)\n"));
+    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("tornelis-cli: «%1»: нет в словаре\n").arg(word));
 }
 
 void TestCli::describe()
@@ -338,7 +394,8 @@ void TestCli::errors_data()
                                        << "Ошибка подключения к базе данных";
     QTest::newRow("broken dictionary, annotate") << QStringList{"--db", "BROKEN", "annotate"} << 3 << "BROKEN";
     QTest::newRow("unreadable input") << QStringList{"--db", "DB", "annotate", "/no/such/text"} << 4
-                                      << "не открыть /no/such/text";
+                                      << "не открыть /no/such/text: Нет такого файла или папки";
+    QTest::newRow("a folder as input") << QStringList{"--db", "DB", "annotate", "/"} << 4 << "не открыть /: Это папка";
     // Devices and a folder as a file: only where the system has them.
     if (QFileInfo::exists(QStringLiteral("/dev/full"))) {
         QTest::newRow("input that fails to read") << QStringList{"--db", "DB", "annotate", "/proc/self/mem"} << 4

@@ -1,5 +1,6 @@
 #include "engine/decline_command.h"
 #include "engine/duridod.h"
+#include "engine/stress_lookup.h"
 #include "support/files.h"
 #include "support/test_database.h"
 
@@ -95,6 +96,8 @@ private slots:
     void endlessViewIsReportedAsDamaged();
     void craftedDictionaryEndsTheCommandAsDamaged_data();
     void craftedDictionaryEndsTheCommandAsDamaged();
+    void oversizedSchemaIsRefusedAsDamaged();
+    void overLongWordIsNotFound();
     void yoRowWithoutItsSpellingLeavesTheWord();
     void dictionaryPutRightIsReadAgain();
 
@@ -491,6 +494,18 @@ void TestDuridod::craftedDictionaryEndsTheCommandAsDamaged_data()
            " big(m) as (select 1 union all select m + 1 from big where m < 100000)"
            " select '' || n as id, 'стол' || substr((select count(*) from big), 1, 0) as word, 'NOUN' as prop,"
            " 0 as accent, '' || n as initform_id from r";
+    // One lemma of more forms than any lemma has, every one for the page of
+    // other forms.
+    QTest::newRow("100,000 forms of one lemma")
+        << "with recursive r(n) as (select 1 union all select n + 1 from r where n < 100000)"
+           " select '' || n as id, case n when 1 then 'стол' else 'форма' || n end as word,"
+           " case n when 1 then 'NOUN,inan,masc sing,nomn' else 'INFN,perf,intr' end as prop, 0 as accent,"
+           " '1' as initform_id from r";
+    // Tag strings each within the longest value, too long together.
+    QTest::newRow("1,000,000 tags of 99 KB")
+        << "with recursive r(n) as (select 1 union all select n + 1 from r where n < 1000000)"
+           " select '' || n as id, 'стол' as word, 'NOUN,inan,masc sing,nomn' || printf('%.*c', 99000, ' ') as prop,"
+           " 0 as accent, '1' as initform_id from r";
     // A tag string of 400 MB built from a few bytes.
     QTest::newRow("huge value")
         << "select 1 as id, 'стол' as word, printf('%.*c', 400000000, 'N') as prop, 0 as accent, 1 as initform_id";
@@ -512,6 +527,39 @@ void TestDuridod::craftedDictionaryEndsTheCommandAsDamaged()
     } catch (const DatabaseError &error) {
         QVERIFY2(error.message().startsWith(QStringLiteral("Словарь «%1» повреждён").arg(QDir::toNativeSeparators(path))), qPrintable(error.message()));
     }
+}
+
+// A schema of tens of thousands of objects (the dictionary has a handful)
+// is refused when the dictionary is opened, as a damaged file.
+void TestDuridod::oversizedSchemaIsRefusedAsDamaged()
+{
+    const QString path = dir_.filePath(QStringLiteral("schema.db"));
+    WriteTestDatabase(path, Dictionary());
+    {
+        SqliteDatabase database(path, SqliteDatabase::Mode::Create);
+        database.exec(QStringLiteral("pragma writable_schema = on; begin;"
+                                     " with recursive r(n) as (select 1 union all select n + 1 from r where n < 20000)"
+                                     " insert into sqlite_master select 'view', 'v' || n, 'v' || n, 0,"
+                                     " 'create view v' || n || ' as select word from forms' from r; commit;"));
+    }
+    RecordingReporter reporter;
+    DURIDOD engine(&reporter);
+    engine.Connect(path);
+    QVERIFY(!engine.Connected);
+    QCOMPARE(reporter.messages, QStringList{kConnectionErrorMessage});
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, StressLookup{path});
+}
+
+// A word longer than SQLite binds is no word of the dictionary.
+void TestDuridod::overLongWordIsNotFound()
+{
+    DURIDOD engine;
+    engine.Connect(writeDictionary(QStringLiteral("good.db")));
+    const QString word = QStringLiteral("стол").repeated(20000);
+    QCOMPARE(engine.RestoreYo(word), word);
+    QCOMPARE(engine.FindLemmas(word), QStringList{});
+    QCOMPARE(engine.NotFoundCount, 1);
+    QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{"стол (существительное)"});
 }
 
 void TestDuridod::yoRowWithoutItsSpellingLeavesTheWord()
