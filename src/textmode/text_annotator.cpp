@@ -179,7 +179,10 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
     if (!accent || *accent == 0)
         return std::nullopt;
     const std::optional<qsizetype> index = StressVowelIndex(lower, *accent);
-    if (index && YoTwinStressedElsewhere(lower, *index, wordCase))
+    // A preposition is never written with ё: перед is пе́ред, whatever перёд means.
+    const bool preposition = std::all_of(likely.cbegin(), likely.cend(),
+                                         [](const StressReading &reading) { return reading.has(kPreposition); });
+    if (index && !preposition && YoTwinStressedElsewhere(lower, *index, wordCase))
         return std::nullopt;
     return index;
 }

@@ -65,6 +65,7 @@ QList<FormRow> Neighbours()
            + Row(52, "какая", "GRND,impf,intr pres", 1) + Row(53, "какая", "ADJF,Apro femn,sing,nomn", 2)
            + Row(54, "поборов", "NOUN,inan,masc plur,gent", 2) + Row(55, "поборов", "GRND,perf,tran past", 3)
            + Row(56, "времени", "VERB,impf,intr sing,impr,excl", 3) + Row(57, "времени", "NOUN,inan,neut sing,gent", 1)
+           + Row(60, "перед", "PREP", 1) + Row(61, "перёд", "NOUN,inan,masc sing,nomn", 0)
            + Row(58, "брани", "VERB,impf,tran sing,impr,excl", 2) + Row(59, "брани", "NOUN,inan,femn sing,gent", 1);
 }
 
@@ -143,6 +144,7 @@ void TestTextAnnotator::neighboursDecide_data()
     QTest::newRow("a past one is not") << "поборов" << "поборов";
     QTest::newRow("an imperative after a declined word is seldom meant") << "мама времени" << "м'ама вр'емени";
     QTest::newRow("elsewhere it is common") << "не брани" << "не брани";
+    QTest::newRow("a preposition has no ё twin") << "перед" << "п'еред";
 }
 
 void TestTextAnnotator::neighboursDecide()

@@ -130,6 +130,8 @@ void TestFormsDbBuilder::initTestCase()
              {"ветер", "NOUN"},   {"написать", "INFN"},
              {"целить", "INFN"},  {"ниже", "ADVB"},     {"ниже", "PREP"},    {"ниже", "CONJ"},
              {"свойство", "NOUN"}, {"пора", "NOUN"},     {"деньга", "NOUN"},
+             {"ужин", "NOUN"},    {"пробел", "NOUN"},   {"правильный", "ADJF"}, {"нужный", "ADJF"},
+             {"адрес", "NOUN"},   {"перед", "PREP"},
              {"раскрошить", "INFN"}, {"мир", "NOUN,inan,masc"}, {"сказать", "INFN"}, {"мнение", "NOUN"},
              {"плохой", "ADJF"},  {"правый", "ADJF"},   {"последний", "ADJF"}, {"настоящий", "ADJF"},
              {"прошлый", "ADJF"}, {"никто", "NPRO"},    {"ничто", "NPRO"},    {"много", "NUMR"}})
@@ -511,6 +513,14 @@ void TestFormsDbBuilder::stressCorrections_data()
     QTest::newRow("пора́м") << "порам" << "NOUN%plur,datv" << 2;
     QTest::newRow("деньга́") << "деньга" << "NOUN%sing,nomn" << 2;
     QTest::newRow("де́ньги, plural") << "деньги" << "NOUN%plur,nomn" << 1;
+    QTest::newRow("у́жина") << "ужина" << "NOUN%sing,gent" << 1;
+    QTest::newRow("пробе́лы") << "пробелы" << "NOUN%plur,nomn" << 2;
+    QTest::newRow("пра́вильная") << "правильная" << "ADJF%femn,sing,nomn" << 2;
+    QTest::newRow("пра́вильны") << "правильны" << "ADJS%plur" << 2;
+    QTest::newRow("нужны́") << "нужны" << "ADJS%plur" << 2;
+    QTest::newRow("адресо́в") << "адресов" << "NOUN%plur,gent" << 3;
+    QTest::newRow("адреса́, the plural it leaves") << "адреса" << "NOUN%plur,nomn" << 3;
+    QTest::newRow("the preposition пе́ред") << "перед" << "PREP" << 1;
     QTest::newRow("the adverb ни́же") << "ниже" << "ADVB" << 1;
     QTest::newRow("the preposition ни́же") << "ниже" << "PREP" << 1;
     QTest::newRow("the conjunction ниже́") << "ниже" << "CONJ" << 2;

@@ -90,6 +90,17 @@ constexpr TableCorrection kTable[] = {
     {u"деньга", u"деньгу", "NOUN", 2},
     {u"деньга", u"деньгой", "NOUN", 2},
     {u"деньга", u"деньгою", "NOUN", 2},
+    // Everyday words the lists give two stresses (the second an old or
+    // informal variant) or none: у́жин, пробе́л, пра́вильный; нужны́ beside the
+    // old ну́жны, адресо́в beside the old а́дресов; the preposition пе́ред,
+    // пе́редо, which the lists lack.
+    {u"ужин", u"ужин*", "NOUN", 1},
+    {u"пробел", u"пробел*", "NOUN", 2},
+    {u"правильный", u"правильн*", "ADJ", 2},
+    {u"нужный", u"нужны", "ADJS", 2},
+    {u"адрес", u"адресов", "NOUN", 3},
+    {u"перед", u"перед", "PREP", 1},
+    {u"передо", u"передо", "PREP", 1},
 };
 
 void Set(int &accent, int value, qint64 &count)
