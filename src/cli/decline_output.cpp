@@ -44,7 +44,7 @@ QString OtherFormsText(const QList<OtherForm> &forms)
 DeclinedWord DeclineWord(DURIDOD &engine, const QString &word, bool restoreYo, const RenderOptions &render)
 {
     const DeclineOutcome outcome = RunDeclineCommand(engine, {word, QString(), restoreYo, render});
-    DeclinedWord declined{outcome.word, {}};
+    DeclinedWord declined{outcome.word, outcome.readAs, {}};
     for (qsizetype tab = 0; tab < outcome.lemmaCaptions.size(); ++tab) {
         ParadigmTables tables = tab == 0 ? outcome.tables : engine.FillTables(int(tab), render, outcome.typed);
         const ParadigmPage page = tables.page.value_or(ParadigmPage::Declension);

@@ -9,7 +9,8 @@ namespace tornelis {
 
 // One word declined: every lemma with its filled table.
 struct DeclinedWord {
-    QString word;  // as looked up, "ё" restored
+    QString word;    // as looked up, "ё" restored
+    QString readAs;  // the other reading looked up in place of the typed word, if any
     struct Lemma {
         QString caption;
         ParadigmPage page;

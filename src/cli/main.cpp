@@ -103,6 +103,8 @@ int Decline(const Options &options, const QStringList &words)
     DeclineStream out(stdout, options.json);
     for (const QString &word : words) {
         const DeclinedWord declined = DeclineWord(engine, word, options.restoreYo, options.render);
+        if (!declined.readAs.isEmpty())
+            Note(QStringLiteral("«%1»: прочитано как «%2»").arg(word, declined.readAs));
         if (declined.lemmas.isEmpty()) {
             Note(QStringLiteral("«%1»: нет в словаре").arg(word));
             code = kNotFound;

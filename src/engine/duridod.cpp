@@ -200,6 +200,17 @@ QStringList DURIDOD::FindLemmas(const QString &word)
     });
 }
 
+bool DURIDOD::Finds(const QString &word)
+{
+    if (!Connected)
+        return false;
+    return Checked([&] {
+        SqliteStatement search(database_, kLemmaSearch);
+        search.bindText(":WORD", word.toLower());
+        return search.step();
+    });
+}
+
 ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options, const TypedForm &typed)
 {
     ParadigmTables tables;

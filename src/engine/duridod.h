@@ -70,6 +70,9 @@ public:
     // captions, entry i of LemmaIds belonging to caption i.
     QStringList FindLemmas(const QString &word);
 
+    // Whether word, in lower case, is a form of some lemma; counts nothing.
+    bool Finds(const QString &word);
+
     // Both tables filled with the forms of the lemma of tab selectedTab.
     ParadigmTables FillTables(int selectedTab, const RenderOptions &options, const TypedForm &typed = {});
 

@@ -51,7 +51,7 @@ void TForm1::BitBtn6Click()
     typed_ = outcome.typed;
     ShowLemmaTabs(outcome.lemmaCaptions);
     if (DURIDOD_->Connected)
-        statusPanels_->setText(3, QString());
+        statusPanels_->setText(3, outcome.readAs.isEmpty() ? QString() : ReadAsNote(outcome.readAs));
     ShowCounters();
     ShowTables(outcome.tables);
 }

@@ -65,6 +65,7 @@ private slots:
     void declineWritesEachWordAsItIsDone_data();
     void declineWritesEachWordAsItIsDone();
     void overLongWordIsNotFound();
+    void mistypedWordIsReadAsMeant();
     void describe();
     void versionIsTheAboutBoxVersion();
     void helpSpeaksOneLanguage();
@@ -239,6 +240,16 @@ void TestCli::overLongWordIsNotFound()
     QVERIFY(result.out.startsWith("кот (существительное)\n"));
     QVERIFY(result.out.contains("\nмама (существительное)\n"));
     QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("tornelis-cli: «%1»: нет в словаре\n").arg(word));
+}
+
+void TestCli::mistypedWordIsReadAsMeant()
+{
+    const Run result = run({"--db", db_, "decline", "cnjk", "ст" "o" "л" /* a Latin o */, "сто\u0301л"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(result.out).count(QStringLiteral("стол (существительное)\n")), 3);
+    // A stress mark is no mistake: nothing said of it.
+    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("tornelis-cli: «cnjk»: прочитано как «стол»\n"
+                                                            "tornelis-cli: «ст" "o" "л»: прочитано как «стол»\n"));
 }
 
 void TestCli::describe()

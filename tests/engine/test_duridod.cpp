@@ -62,6 +62,10 @@ QList<FormRow> Dictionary()
                          {"того", "ADJF,Apro,Subx,Anph anim,masc,sing,accs"}});
     // много: the source's distorted cases are no words.
     rows += Lexeme(260, {{"многа", "NUMR gent,Dist"}, {"много", "NUMR nomn"}, {"многу", "NUMR datv,Dist"}}, 1);
+    // Spelled with an apostrophe and without, two words.
+    rows += Lexeme(80, {{"о'кей", "INTJ"}});
+    rows += Lexeme(90, {{"окей", "PRCL"}});
+    rows += Lexeme(100, {{"привет", "INTJ"}});
     return rows;
 }
 
@@ -88,6 +92,8 @@ private slots:
     void bothAccusativesInOneCell();
     void distortedFormsTakeNoCell();
     void declineCommandRestoresYoAndFallsBack();
+    void mistypedWordIsReadAsMeant_data();
+    void mistypedWordIsReadAsMeant();
     void connectsWhateverTheFolderIsCalled_data();
     void connectsWhateverTheFolderIsCalled();
     void connectionFailures_data();
@@ -361,6 +367,49 @@ void TestDuridod::declineCommandRestoresYoAndFallsBack()
     QVERIFY(outcome.lemmaCaptions.isEmpty());
     QCOMPARE(engine.FoundCount, 1);
     QCOMPARE(engine.NotFoundCount, 1);
+}
+
+void TestDuridod::mistypedWordIsReadAsMeant_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("wordBox");
+    QTest::addColumn<QString>("readAs");
+    QTest::addColumn<QString>("firstCaption");
+    const QString table = QStringLiteral("стол (существительное)");
+    QTest::newRow("acute accent") << "сто\u0301л" << "сто\u0301л" << "" << table;
+    QTest::newRow("apostrophe after the stressed vowel") << "сто'лами" << "сто'лами" << "" << table;
+    QTest::newRow("typographic apostrophe") << "сто\u2019л" << "сто\u2019л" << "" << table;
+    QTest::newRow("stress mark and restored ё") << "е\u0301лка" << "ёлка" << "" << "ёлка (существительное)";
+    QTest::newRow("apostrophe the dictionary spells") << "о'кей" << "о'кей" << "" << "о'кей (междометие)";
+    QTest::newRow("apostrophe not between letters") << "'стол" << "'стол" << "" << "";
+    QTest::newRow("Latin o") << "стoл" << "стол" << "стол" << table;
+    QTest::newRow("Latin capitals") << "CТОЛ" << "СТОЛ" << "СТОЛ" << table;
+    QTest::newRow("Latin lookalike and a stress mark") << "стo'лами" << "столами" << "столами" << table;
+    QTest::newRow("Latin letter with no Cyrillic twin") << "стqл" << "стqл" << "" << "";
+    QTest::newRow("Russian layout") << "cnjk" << "стол" << "стол" << table;
+    QTest::newRow("Russian layout, keys of letters") << "ghbdtn" << "привет" << "привет" << "привет (междометие)";
+    QTest::newRow("Russian layout, ё restored") << "tkrf" << "ёлка" << "ёлка" << "ёлка (существительное)";
+    QTest::newRow("Latin word that reads as nothing") << "table" << "table" << "" << "";
+    QTest::newRow("found as typed") << "стол" << "стол" << "" << table;
+}
+
+void TestDuridod::mistypedWordIsReadAsMeant()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, wordBox);
+    QFETCH(QString, readAs);
+    QFETCH(QString, firstCaption);
+    DURIDOD engine;
+    engine.Connect(writeDictionary());
+    const DeclineOutcome outcome = RunDeclineCommand(engine, {typed, QString(), true, kPlain});
+    QCOMPARE(outcome.word, wordBox);
+    QCOMPARE(outcome.readAs, readAs);
+    QCOMPARE(outcome.lemmaCaptions.value(0), firstCaption);
+    // One command, one count, whatever was tried.
+    QCOMPARE(engine.FoundCount, firstCaption.isEmpty() ? 0 : 1);
+    QCOMPARE(engine.NotFoundCount, firstCaption.isEmpty() ? 1 : 0);
+    if (firstCaption.startsWith(QStringLiteral("стол")))
+        QVERIFY(!outcome.tables.declensionTyped.isEmpty());
 }
 
 void TestDuridod::connectsWhateverTheFolderIsCalled_data()

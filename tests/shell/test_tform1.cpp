@@ -159,6 +159,18 @@ void TestTForm1::enterDeclinesTheWord()
     decline(QStringLiteral("елка"));  // ё restored in the word box
     QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("ёлка"));
     QCOMPARE(form.StatusBar1().text(0), QStringLiteral("Всего запросов: 3"));
+
+    // Typed on the Latin layout: read as meant, shown and said so.
+    decline(QStringLiteral("cnjkfvb"));
+    QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("столами"));
+    QCOMPARE(form.StatusBar1().text(3), QStringLiteral("Прочитано как «столами»"));
+    QCOMPARE(form.StringGrid1->Cells(1, 1), QStringLiteral("стол"));
+    // Stress marks stay in the word box, and nothing is said of them.
+    decline(QStringLiteral("сто\u0301лами"));
+    QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("сто\u0301лами"));
+    QCOMPARE(form.StatusBar1().text(3), QString());
+    QCOMPARE(TabCaptions(form.TabControl1), QStringList{"стол (существительное)"});
+    QCOMPARE(form.StatusBar1().text(1), QStringLiteral("Найдено: 4"));
 }
 
 void TestTForm1::twoLemmasAndTabSwitch()
