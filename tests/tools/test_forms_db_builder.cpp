@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <optional>
 
 using namespace tornelis;
@@ -81,6 +82,7 @@ private:
     DeclineOutcome decline(const QString &word);
 
     std::optional<OpenCorpora> corpus_;
+    std::optional<CorpusTagCounts> tagCounts_;
     std::vector<SourceLexeme> lexemes_;
     std::size_t keyCount_ = 0;
     StressDictionary stress_;
@@ -109,13 +111,16 @@ void TestFormsDbBuilder::initTestCase()
     QVERIFY2(QDir(QStringLiteral(TORNELIS_AZ_DICTS)).exists(), "run scripts/setup.sh to fetch the sources");
     corpus_ = OpenCorpora::Load(QStringLiteral(TORNELIS_AZ_DICTS));
     lexemes_ = corpus_->ReadLexemes(&keyCount_);
+    tagCounts_ = CorpusTagCounts::Load(QDir(QStringLiteral(TORNELIS_AZ_DICTS)).filePath(QStringLiteral("p_t_given_w.intdawg")),
+                                       corpus_->tags());
     if (QDir(QStringLiteral(TORNELIS_STRESS_DIR)).exists())
         stress_ = StressDictionary::Load(QStringLiteral(TORNELIS_STRESS_DIR));
 
     // A small dictionary of a handful of lexemes, built as the real one is.
     BuildSources sources{*corpus_, {}, stress_,
                          ReadEyoList(QDir(QStringLiteral(TORNELIS_EYO_DIR)).filePath(QStringLiteral("safe.txt"))),
-                         ReadEyoList(QDir(QStringLiteral(TORNELIS_EYO_DIR)).filePath(QStringLiteral("not_safe.txt")))};
+                         ReadEyoList(QDir(QStringLiteral(TORNELIS_EYO_DIR)).filePath(QStringLiteral("not_safe.txt"))),
+                         &*tagCounts_};
     for (const auto &[lemma, pos] : QList<QPair<QString, QString>>{
              {"стол", "NOUN"},    {"читать", "INFN"},   {"идти", "INFN"},    {"красивый", "ADJF"},
              {"город", "NOUN"},   {"мама", "NOUN"},     {"ёлка", "NOUN"},    {"весь", "ADJF"},
@@ -137,9 +142,11 @@ void TestFormsDbBuilder::initTestCase()
              {"прошлый", "ADJF"}, {"никто", "NPRO"},    {"ничто", "NPRO"},    {"много", "NUMR"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
-    // стоить also as the impersonal стоит.
+    // стоить also as the impersonal стоит; every lexeme of the words whose
+    // tabs the corpus orders.
+    const QStringList everyLexemeOf{"думать", "стоить", "три", "тереть", "на", "посол", "язык", "писать", "муж"};
     for (const SourceLexeme &lexeme : lexemes_) {
-        if (lexeme.lemma == QStringLiteral("думать") || lexeme.lemma == QStringLiteral("стоить"))
+        if (everyLexemeOf.contains(lexeme.lemma))
             sources.lexemes.push_back(lexeme);
     }
     smallDb_ = dir_.filePath(QStringLiteral("forms.db"));
@@ -329,7 +336,8 @@ void TestFormsDbBuilder::lexemeRanks_data()
     QTest::newRow("one marked form is still standard") << QList<int>{0, 5} << int(LexemeRank::Standard);
     QTest::newRow("impersonal") << QList<int>{2} << int(LexemeRank::Impersonal);
     QTest::newRow("proper name") << QList<int>{3} << int(LexemeRank::ProperName);
-    QTest::newRow("abbreviation") << QList<int>{4} << int(LexemeRank::Abbreviation);
+    QTest::newRow("abbreviated noun") << QList<int>{4} << int(LexemeRank::Letter);
+    QTest::newRow("abbreviation of another part of speech") << QList<int>{7} << int(LexemeRank::Abbreviation);
     QTest::newRow("every form marked") << QList<int>{5, 6} << int(LexemeRank::Marked);
 }
 
@@ -340,7 +348,7 @@ void TestFormsDbBuilder::lexemeRanks()
     const QStringList kRankTags{"NOUN,inan,masc sing,nomn",      "NOUN,inan,masc sing,gent",
                                 "VERB,impf,intr,Impe sing,pres,indc", "NOUN,anim,masc,Name sing,nomn",
                                 "NOUN,inan,masc,Fixd,Abbr sing,nomn", "NOUN,inan,masc sing,loct,Arch",
-                                "NOUN,inan,masc sing,datv,Infr"};
+                                "NOUN,inan,masc sing,datv,Infr",  "ADVB,Ques Abbr"};
     BuiltLexeme lexeme;
     for (int id : tagIds)
         lexeme.forms.push_back({QStringLiteral("слово"), std::uint16_t(id), 0});
@@ -352,18 +360,34 @@ void TestFormsDbBuilder::likelyLemmaFirst_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<QString>("firstPresent");  // the tags of the first tab's Я row, when a verb's
+    QTest::addColumn<QStringList>("firstForm");  // tags in a cell of the first tab's table, and its form
     // Written in the source's order the abbreviation СТО and the country Того
     // came first; standard lexemes are numbered before them.
     QTest::newRow("сто: the numeral before СТО") << "сто" << QStringList{"сто (числительное)", "сто (аббревиатура)"}
-                                                 << "";
+                                                 << "" << QStringList{};
     QTest::newRow("того: тот before Того") << "того" << QStringList{"тот (местоимение)", "Того (существительное)"}
-                                           << "";
+                                           << "" << QStringList{};
     QTest::newRow("деньги: the plural before the coin") << "деньги"
                                                        << QStringList{"деньги (существительное)", "деньга (существительное)"}
-                                                       << "";
+                                                       << "" << QStringList{};
     QTest::newRow("стоит: the full verb before the impersonal one")
         << "стоит" << QStringList{"стоить (глагол (инфинитив))", "стоить (глагол (инфинитив))"}
-        << "VERB,impf,tran sing,1per,pres,indc";
+        << "VERB,impf,tran sing,1per,pres,indc" << QStringList{};
+    // Within a rank the lexeme met more often in the corpus comes first.
+    QTest::newRow("три: the numeral before тереть's imperative")
+        << "три" << QStringList{"три (числительное)", "тереть (глагол (инфинитив))"} << "" << QStringList{};
+    QTest::newRow("на: the preposition first") << "на" << QStringList{"на (предлог)", "на (частица)", "на (междометие)"}
+                                               << "" << QStringList{};
+    QTest::newRow("стали: стать before сталь")
+        << "стали" << QStringList{"стать (глагол (инфинитив))", "сталь (существительное)"} << "" << QStringList{};
+    QTest::newRow("посол: the ambassador before the salting") << "посол" << QStringList{"посол (существительное)", "посол (существительное)"}
+                                                              << "" << QStringList{"sing,accs", "посла"};
+    QTest::newRow("язык: inanimate first") << "язык" << QStringList{"язык (существительное)", "язык (существительное)"}
+                                           << "" << QStringList{"sing,accs", "язык"};
+    QTest::newRow("писать: писа́ть first") << "писать" << QStringList{"писать (глагол (инфинитив))", "писать (глагол (инфинитив))"}
+                                           << "" << QStringList{"sing,1per,pres", "пишу"};
+    QTest::newRow("муж: мужья́ before мужи́ (the table)") << "муж" << QStringList{"муж (существительное)", "муж (существительное)"}
+                                                       << "" << QStringList{"plur,nomn", "мужья"};
 }
 
 void TestFormsDbBuilder::likelyLemmaFirst()
@@ -371,10 +395,24 @@ void TestFormsDbBuilder::likelyLemmaFirst()
     QFETCH(QString, word);
     QFETCH(QStringList, captions);
     QFETCH(QString, firstPresent);
+    QFETCH(QStringList, firstForm);
     const DeclineOutcome outcome = decline(word);
     QCOMPARE(outcome.lemmaCaptions, captions);
     if (!firstPresent.isEmpty())
         QCOMPARE(outcome.tables.conjugationTags.at(4, 1), firstPresent);
+    if (firstForm.isEmpty())
+        return;
+    const bool conjugation = outcome.tables.page == ParadigmPage::Conjugation;
+    const ParadigmGrid &tags = conjugation ? outcome.tables.conjugationTags : outcome.tables.declensionTags;
+    const ParadigmGrid &cells = conjugation ? outcome.tables.conjugation : outcome.tables.declension;
+    QStringList found;
+    for (int row = 0; row < tags.rows(); ++row) {
+        for (int column = 0; column < tags.columns(); ++column) {
+            if (tags.at(column, row).contains(firstForm.at(0)))
+                found.append(cells.at(column, row));
+        }
+    }
+    QCOMPARE(found, QStringList{firstForm.at(1)});
 }
 
 void TestFormsDbBuilder::otherFormsOfEverydayWords_data()
@@ -410,15 +448,14 @@ void TestFormsDbBuilder::typedFormInEveryLemma()
 {
     QCOMPARE(decline(QStringLiteral("столами")).tables.declensionTyped, QList<CellPosition>({{4, 5}}));
 
-    // стали: the genitive, dative and prepositional singular and the nominative
-    // plural of сталь; the past plural of стать in the rows Мы, Вы and Они.
+    // стали: the past plural of стать in the rows Мы, Вы and Они; the
+    // genitive, dative and prepositional singular and the nominative plural of сталь.
     const DeclineOutcome stali = decline(QStringLiteral("стали"));
     QCOMPARE(stali.lemmaCaptions.size(), 2);
-    QCOMPARE(stali.tables.declensionTyped,
-             QList<CellPosition>({{2, 2}, {2, 3}, {2, 6}, {4, 1}, {4, 4}}));
+    QCOMPARE(stali.tables.conjugationTyped, QList<CellPosition>({{5, 6}, {5, 7}, {5, 8}}));
     engine_->StartCommand();
-    const ParadigmTables verb = engine_->FillTables(1, kPlain, stali.typed);
-    QCOMPARE(verb.conjugationTyped, QList<CellPosition>({{5, 6}, {5, 7}, {5, 8}}));
+    const ParadigmTables noun = engine_->FillTables(1, kPlain, stali.typed);
+    QCOMPARE(noun.declensionTyped, QList<CellPosition>({{2, 2}, {2, 3}, {2, 6}, {4, 1}, {4, 4}}));
 }
 
 void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma_data()

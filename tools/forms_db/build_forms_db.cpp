@@ -89,6 +89,53 @@ void WriteLexeme(const PreparedLexeme &prepared, FormsDbWriter &writer, BuildRep
     ++report.lexemes;
 }
 
+// A lexeme to write, and where it goes in the order of lexemes.
+struct NumberedLexeme {
+    std::size_t source;
+    std::size_t built;
+    LexemeRank rank;
+    double frequency;
+};
+
+// The lexemes to write, in the order they are to be numbered: by rank, then
+// the more frequent first, then in source order.
+std::vector<NumberedLexeme> NumberLexemes(const BuildSources &sources, const LexemeSplitter &splitter,
+                                          const TwinLexemes &twins)
+{
+    const LexemeRanker ranker(sources.corpus.tags());
+    const CorpusTagCounts noCounts;
+    LexemeFrequency frequency(sources.tagCounts ? *sources.tagCounts : noCounts);
+    const auto forEachLexeme = [&](const auto &visit) {
+        for (std::size_t source = 0; source < sources.lexemes.size(); ++source) {
+            const std::vector<BuiltLexeme> built = splitter.Split(sources.corpus.Expand(sources.lexemes[source]));
+            for (std::size_t i = 0; i < built.size(); ++i) {
+                if (!twins.IsLeftOut({source, i}))
+                    visit(source, i, built[i]);
+            }
+        }
+    };
+    forEachLexeme([&](std::size_t, std::size_t, const BuiltLexeme &lexeme) { frequency.Note(lexeme); });
+    std::vector<NumberedLexeme> numbered;
+    // The everyday lemmas the corpus cannot settle: the listed lexeme goes
+    // before the others of its lemma.
+    QHash<QString, double> mostOfLemma;
+    std::vector<std::pair<std::size_t, QString>> preferred;
+    forEachLexeme([&](std::size_t source, std::size_t i, const BuiltLexeme &lexeme) {
+        numbered.push_back({source, i, ranker.Rank(lexeme), frequency.Of(lexeme)});
+        const QString &lemma = lexeme.forms[lexeme.lemmaIndex].word;
+        if (IsPreferredOfItsLemma(lexeme))
+            preferred.emplace_back(numbered.size() - 1, lemma);
+        else
+            mostOfLemma[lemma] = std::max(mostOfLemma.value(lemma), numbered.back().frequency);
+    });
+    for (const auto &[index, lemma] : preferred)
+        numbered[index].frequency = std::max(numbered[index].frequency, mostOfLemma.value(lemma) + 1);
+    std::stable_sort(numbered.begin(), numbered.end(), [](const NumberedLexeme &a, const NumberedLexeme &b) {
+        return a.rank != b.rank ? a.rank < b.rank : a.frequency > b.frequency;
+    });
+    return numbered;
+}
+
 }  // namespace
 
 BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, const ProgressReporter &progress)
@@ -103,35 +150,15 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     DictionaryForms yoForms;
     StressCorrectionCounts corrections;
 
-    // Lexemes are numbered rank by rank, so that a word's likely lemma is its
-    // first tab. The first pass writes the standard lexemes and notes which
-    // source lexemes hold lexemes of the other ranks for the later passes.
-    const LexemeRanker ranker(corpus.tags());
-    const std::size_t total = sources.lexemes.size();
-    std::vector<std::uint8_t> ranksHeld(total, 0);
-    for (int rank = 0; rank < kLexemeRanks; ++rank) {
-        std::size_t nextReport = total / 10;
-        for (std::size_t done = 0; done < total; ++done) {
-            if (rank > 0 && !(ranksHeld[done] & (1U << rank)))
-                continue;
-            const SourceLexeme &source = sources.lexemes[done];
-            const std::vector<BuiltLexeme> built = splitter.Split(corpus.Expand(source));
-            for (std::size_t i = 0; i < built.size(); ++i) {
-                if (twins.IsLeftOut({done, i}))
-                    continue;
-                const int lexemeRank = int(ranker.Rank(built[i]));
-                ranksHeld[done] |= std::uint8_t(1U << lexemeRank);
-                if (lexemeRank != rank)
-                    continue;
-                PreparedLexeme prepared = Prepare(built[i], source, sources, corrections);
-                twins.Widen({done, i}, prepared.lexeme);
-                WriteLexeme(prepared, writer, report, yoForms);
-            }
-            if (rank == 0 && done + 1 >= nextReport && total >= 10) {
-                progress(QStringLiteral("  lexemes: %1 %").arg((done + 1) * 100 / total));
-                nextReport += total / 10;
-            }
-        }
+    // Lexemes are numbered rank by rank, and within a rank the more frequent
+    // first, so that a word's likely lemma is its first tab.
+    progress(QStringLiteral("Ordering the lexemes..."));
+    for (const NumberedLexeme &numbered : NumberLexemes(sources, splitter, twins)) {
+        const SourceLexeme &source = sources.lexemes[numbered.source];
+        const std::vector<BuiltLexeme> built = splitter.Split(corpus.Expand(source));
+        PreparedLexeme prepared = Prepare(built[numbered.built], source, sources, corrections);
+        twins.Widen({numbered.source, numbered.built}, prepared.lexeme);
+        WriteLexeme(prepared, writer, report, yoForms);
     }
     report.rows = writer.rowCount();
 

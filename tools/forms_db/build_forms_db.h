@@ -1,5 +1,6 @@
 #pragma once
 
+#include "corpus_tag_counts.h"
 #include "opencorpora.h"
 #include "stress_dictionary.h"
 #include "yo_list.h"
@@ -18,6 +19,7 @@ struct BuildSources {
     const StressDictionary &stress;
     QList<EyoWord> safeYo;
     QList<EyoWord> notSafeYo;
+    const CorpusTagCounts *tagCounts = nullptr;  // orders the lexemes of a rank; none keeps the source order
 };
 
 struct BuildReport {

@@ -12,6 +12,7 @@ constexpr std::uint32_t kHasLeaf = 1u << 8;
 constexpr std::uint32_t kExtension = 1u << 9;
 constexpr std::uint32_t kLabelMask = 0x800000FFu;
 constexpr std::uint32_t kNoChild = 0xFFFFFFFFu;
+constexpr std::uint32_t kValueMask = 0x7FFFFFFFu;
 constexpr qsizetype kMaxKeyLength = 512;
 // A walk takes one step per node on the path of every key. The real
 // words.dawg takes about 25 steps per unit (22 M in all); a damaged graph whose
@@ -72,20 +73,29 @@ std::uint32_t Dawg::Child(std::uint32_t index, unsigned char label) const
 
 void Dawg::ForEachKey(const std::function<void(const QByteArray &)> &visit) const
 {
+    ForEachEntry([&visit](const QByteArray &key, std::uint32_t) { visit(key); });
+}
+
+void Dawg::ForEachEntry(const Visit &visit) const
+{
     QByteArray key;
     std::uint64_t steps = 0;
     Walk(0, key, visit, steps);
 }
 
-void Dawg::Walk(std::uint32_t index, QByteArray &key, const std::function<void(const QByteArray &)> &visit,
-                std::uint64_t &steps) const
+void Dawg::Walk(std::uint32_t index, QByteArray &key, const Visit &visit, std::uint64_t &steps) const
 {
     if (++steps > kStepsPerUnit * units_.size())
         throw std::runtime_error("words.dawg spells far more keys than a dictionary of its size");
     if (key.size() > kMaxKeyLength)
         throw std::runtime_error("words.dawg holds a key too long to be a word (a cycle?)");
-    if (units_[index] & kHasLeaf)
-        visit(key);
+    if (units_[index] & kHasLeaf) {
+        // The leaf is the child labelled 0; it holds the key's value.
+        const std::uint32_t leaf = index ^ Offset(units_[index]);
+        if (leaf >= units_.size())
+            throw std::runtime_error("words.dawg names a leaf past its end");
+        visit(key, units_[leaf] & kValueMask);
+    }
     // The guide names each node's smallest child and each child's next sibling.
     for (unsigned char label = guide_[std::size_t(index) * 2]; label != 0;) {
         const std::uint32_t child = Child(index, label);

@@ -22,12 +22,14 @@ public:
     // std::runtime_error when the graph loops or spells far more than a
     // dictionary of its size can.
     void ForEachKey(const std::function<void(const QByteArray &key)> &visit) const;
+    // The same walk with the value each key holds (an IntDAWG's numbers).
+    void ForEachEntry(const std::function<void(const QByteArray &key, std::uint32_t value)> &visit) const;
 
     std::size_t unitCount() const { return units_.size(); }
 
 private:
-    void Walk(std::uint32_t index, QByteArray &key, const std::function<void(const QByteArray &)> &visit,
-              std::uint64_t &steps) const;
+    using Visit = std::function<void(const QByteArray &key, std::uint32_t value)>;
+    void Walk(std::uint32_t index, QByteArray &key, const Visit &visit, std::uint64_t &steps) const;
     std::uint32_t Child(std::uint32_t index, unsigned char label) const;
 
     std::vector<std::uint32_t> units_;

@@ -1,6 +1,7 @@
 #include "lexeme_rank.h"
 
 #include "engine/other_forms.h"
+#include "yo_list.h"
 
 #include <QRegularExpression>
 
@@ -10,7 +11,7 @@
 namespace tornelis::formsdb {
 namespace {
 
-enum Fact : std::uint8_t { kProperName = 1, kAbbreviation = 2, kUsageMark = 4, kImpersonal = 8 };
+enum Fact : std::uint8_t { kProperName = 1, kAbbreviation = 2, kUsageMark = 4, kImpersonal = 8, kNoun = 16 };
 
 template <std::size_t N>
 bool HasAny(const QStringList &grammemes, const std::array<const char *, N> &wanted)
@@ -32,6 +33,8 @@ std::uint8_t FactsOf(const QString &tags)
         facts |= kUsageMark;
     if (HasAny(grammemes, std::array<const char *, 1>{"Impe"}))
         facts |= kImpersonal;
+    if (tags.startsWith(QLatin1String("NOUN")))
+        facts |= kNoun;
     return facts;
 }
 
@@ -47,9 +50,12 @@ LexemeRanker::LexemeRanker(const QStringList &tags)
 LexemeRank LexemeRanker::Rank(const BuiltLexeme &lexeme) const
 {
     const auto facts = [this](const SourceForm &form) { return facts_.at(std::size_t(form.tagId)); };
+    const SourceForm &lemmaForm = lexeme.forms.at(lexeme.lemmaIndex);
+    const std::uint8_t lemma = facts(lemmaForm);
+    if ((lemma & kNoun) && ((lemma & kAbbreviation) || lemmaForm.word.size() == 1))
+        return LexemeRank::Letter;
     if (std::all_of(lexeme.forms.begin(), lexeme.forms.end(), [&](const SourceForm &form) { return facts(form) & kUsageMark; }))
         return LexemeRank::Marked;
-    const std::uint8_t lemma = facts(lexeme.forms.at(lexeme.lemmaIndex));
     if (lemma & kAbbreviation)
         return LexemeRank::Abbreviation;
     if (lemma & kProperName)
@@ -57,6 +63,58 @@ LexemeRank LexemeRanker::Rank(const BuiltLexeme &lexeme) const
     if (lemma & kImpersonal)
         return LexemeRank::Impersonal;
     return LexemeRank::Standard;
+}
+
+LexemeFrequency::LexemeFrequency(const CorpusTagCounts &counts)
+    : counts_(counts)
+{
+}
+
+template <typename Visit>
+void LexemeFrequency::ForEachCountedForm(const BuiltLexeme &lexeme, Visit visit) const
+{
+    QList<QPair<QString, int>> seen;
+    for (const SourceForm &form : lexeme.forms) {
+        const QString eWord = WithoutYo(form.word);
+        const QList<CorpusTagCounts::Reading> *readings = counts_.Of(eWord);
+        if (!readings)
+            continue;
+        for (const CorpusTagCounts::Reading &reading : *readings) {
+            const QPair<QString, int> key{eWord, reading.tagId};
+            if (reading.tagId == form.tagId && !seen.contains(key)) {
+                seen.append(key);
+                visit(key, reading.count);
+            }
+        }
+    }
+}
+
+void LexemeFrequency::Note(const BuiltLexeme &lexeme)
+{
+    ForEachCountedForm(lexeme, [this](const QPair<QString, int> &key, double) { ++sharers_[key]; });
+}
+
+double LexemeFrequency::Of(const BuiltLexeme &lexeme) const
+{
+    double occurrences = 0;
+    ForEachCountedForm(lexeme, [&](const QPair<QString, int> &key, double count) {
+        occurrences += count / std::max(1, sharers_.value(key));
+    });
+    return occurrences;
+}
+
+bool IsPreferredOfItsLemma(const BuiltLexeme &lexeme)
+{
+    // lemma, a form only the preferred lexeme has
+    static const std::array<std::pair<const char16_t *, const char16_t *>, 1> preferred{{
+        {u"муж", u"мужья"},  // husbands; мужи́ (men of note) is bookish
+    }};
+    const QString &lemma = lexeme.forms.at(lexeme.lemmaIndex).word;
+    return std::any_of(preferred.begin(), preferred.end(), [&](const auto &entry) {
+        return lemma == QStringView(entry.first) &&
+               std::any_of(lexeme.forms.begin(), lexeme.forms.end(),
+                           [&](const SourceForm &form) { return form.word == QStringView(entry.second); });
+    });
 }
 
 }  // namespace tornelis::formsdb

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "corpus_tag_counts.h"
 #include "lexeme_split.h"
+
+#include <QHash>
 
 #include <QString>
 #include <QStringList>
@@ -18,8 +21,9 @@ enum class LexemeRank {
     ProperName,    // names, surnames, patronymics, places, organisations
     Abbreviation,  // abbreviations and initials (СТО)
     Marked,        // every form archaic, informal, slang, vulgar, distorted or erroneous
+    Letter,        // a letter's name or an abbreviated noun (в, и, с as nouns): after every full word
 };
-inline constexpr int kLexemeRanks = 5;
+inline constexpr int kLexemeRanks = 6;
 
 // Ranks built lexemes by the tags of their forms, each tag looked at once.
 class LexemeRanker {
@@ -31,5 +35,28 @@ public:
 private:
     std::vector<std::uint8_t> facts_;  // per tag id: what its grammemes say
 };
+
+// How often a reader meets a lexeme: the corpus occurrences of its forms, an
+// occurrence read with a tag that several lexemes give the form split evenly
+// between them. Every lexeme is noted first, so that the sharing is known.
+class LexemeFrequency {
+public:
+    explicit LexemeFrequency(const CorpusTagCounts &counts);
+
+    void Note(const BuiltLexeme &lexeme);
+    double Of(const BuiltLexeme &lexeme) const;
+
+private:
+    // Each (form written with е, tag id) of the lexeme that the corpus has, once.
+    template <typename Visit>
+    void ForEachCountedForm(const BuiltLexeme &lexeme, Visit visit) const;
+
+    const CorpusTagCounts &counts_;
+    QHash<QPair<QString, int>, int> sharers_;
+};
+
+// The everyday lemmas of several lexemes that the corpus cannot tell apart
+// (its tags are the same): the lexeme with the given form comes first.
+bool IsPreferredOfItsLemma(const BuiltLexeme &lexeme);
 
 }  // namespace tornelis::formsdb

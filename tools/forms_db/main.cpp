@@ -63,10 +63,15 @@ int main(int argc, char *argv[])
             Say(QStringLiteral("No stress files given: accents come from the ё and one-vowel rules only."));
         }
 
+        Say(QStringLiteral("Reading the corpus statistics..."));
+        const CorpusTagCounts tagCounts = CorpusTagCounts::Load(
+            QDir(parser.value(azOption)).filePath(QStringLiteral("p_t_given_w.intdawg")), corpus.tags());
+        Say(QStringLiteral("  %1 words read more than one way").arg(tagCounts.wordCount()));
+
         const QDir eyo(parser.value(eyoOption));
         BuildSources sources{corpus, std::move(lexemes), stress,
                              ReadEyoList(eyo.filePath(QStringLiteral("safe.txt"))),
-                             ReadEyoList(eyo.filePath(QStringLiteral("not_safe.txt")))};
+                             ReadEyoList(eyo.filePath(QStringLiteral("not_safe.txt"))), &tagCounts};
         Say(QStringLiteral("Writing %1...").arg(parser.value(outputOption)));
         const BuildReport report = BuildFormsDb(sources, parser.value(outputOption), Say);
         Say(QStringLiteral("Done in %1 s: %2 lexemes, %3 rows, %4 with a stress mark, %5 ё spellings.")
