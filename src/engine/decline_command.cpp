@@ -44,10 +44,13 @@ DeclineOutcome RunDeclineCommand(DURIDOD &engine, const DeclineRequest &request)
     }
     DeclineOutcome outcome;
     outcome.readAs = chosen.noted ? looked : QString();
-    outcome.lemmaCaptions = engine.FindLemmas(looked);
+    // Most Russians type е for ё: with restoration on, the ё spellings it did
+    // not choose are found too, and the typed form stands out in both.
+    const QStringList yoSpellings = request.restoreYo ? engine.YoSpellings(looked) : QStringList();
+    outcome.lemmaCaptions = engine.FindLemmas(looked, yoSpellings);
     // Stress marks alone stay in the word box; a restored ё or another reading shows there.
     outcome.word = !chosen.noted && looked == chosen.spelling ? request.word : looked;
-    outcome.typed = {looked, !request.restoreYo};
+    outcome.typed = {looked, !request.restoreYo || !yoSpellings.isEmpty()};
     outcome.tables = engine.FillTables(0, request.render, outcome.typed);
     return outcome;
 }

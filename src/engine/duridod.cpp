@@ -16,6 +16,11 @@ const QString kYoLookup = QStringLiteral("select str_yo from yo where str= :STR 
 const QString kLemmaSearch =
     QStringLiteral("select initform_id,prop from forms_view where word=:WORD group by initform_id;");
 const QString kLemmaRow = QStringLiteral("select word,prop from forms_view where id=:ID;");
+// Every ё spelling of the dictionary's forms; a dictionary without this table
+// finds the word as typed only.
+const QString kYoSpellings = QStringLiteral("select str_yo from yo_spellings where str=:STR;");
+const QString kHasYoSpellings =
+    QStringLiteral("select count(*) from sqlite_master where type='table' and name='yo_spellings'");
 // No word of the real dictionary belongs to more than a few dozen lemmas; a
 // lookup that finds more reads a damaged dictionary.
 constexpr qsizetype kMostLemmaTabs = 500;
@@ -110,13 +115,19 @@ void DURIDOD::Connect(const QString &path)
     database_.close();
     Connected = false;
     statementFailed_ = false;
+    hasYoSpellings_ = false;
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     Path = path;
     try {
         // Opening reads the schema: a file that is no database fails once,
         // here, instead of at every lookup.
-        database_ = SqliteDatabase(Path, SqliteDatabase::Mode::ReadOnly);
+        SqliteDatabase opened(Path, SqliteDatabase::Mode::ReadOnly);
+        {
+            SqliteStatement yoSpellings(opened, kHasYoSpellings);
+            hasYoSpellings_ = yoSpellings.step() && yoSpellings.columnInt(0) > 0;
+        }
+        database_ = std::move(opened);
         Connected = true;
     } catch (const DatabaseError &) {
         if (reporter_)
@@ -155,7 +166,22 @@ QString DURIDOD::RestoreYo(const QString &word)
     });
 }
 
-QStringList DURIDOD::FindLemmas(const QString &word)
+QStringList DURIDOD::YoSpellings(const QString &word)
+{
+    const QString lower = word.toLower();
+    if (!Connected || !hasYoSpellings_ || lower.size() > kLongestWord || !lower.contains(u'е'))
+        return {};
+    return Checked([&] {
+        SqliteStatement spellings(database_, kYoSpellings);
+        spellings.bindText(":STR", lower);
+        QStringList found;
+        while (spellings.step() && found.size() <= kMostLemmaTabs)
+            found.append(spellings.columnText(0));
+        return found;
+    });
+}
+
+QStringList DURIDOD::FindLemmas(const QString &word, const QStringList &alsoSpelled)
 {
     LemmaIds.clear();
     if (!Connected)
@@ -165,14 +191,21 @@ QStringList DURIDOD::FindLemmas(const QString &word)
         return {};
     }
     return Checked([&] {
-        {
+        for (const QString &spelling : QStringList{word} + alsoSpelled) {
             SqliteStatement search(database_, kLemmaSearch);
-            search.bindText(":WORD", word.toLower());
+            search.bindText(":WORD", spelling.toLower());
             while (search.step()) {
-                LemmaIds.append(search.columnText(0));
+                const QString id = search.columnText(0);
+                if (!LemmaIds.contains(id))
+                    LemmaIds.append(id);
                 if (LemmaIds.size() > kMostLemmaTabs)
                     throw DatabaseError(QStringLiteral("more lemmas than any word has"));
             }
+        }
+        // The lemmas of several spellings take the dictionary's order of lexemes.
+        if (!alsoSpelled.isEmpty()) {
+            std::stable_sort(LemmaIds.begin(), LemmaIds.end(),
+                             [](const QString &a, const QString &b) { return a.toLongLong() < b.toLongLong(); });
         }
         QStringList captions;
         if (LemmaIds.isEmpty()) {
@@ -202,7 +235,7 @@ QStringList DURIDOD::FindLemmas(const QString &word)
 
 bool DURIDOD::Finds(const QString &word)
 {
-    if (!Connected)
+    if (!Connected || word.size() > kLongestWord)
         return false;
     return Checked([&] {
         SqliteStatement search(database_, kLemmaSearch);

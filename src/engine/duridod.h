@@ -67,8 +67,13 @@ public:
     QString RestoreYo(const QString &word);
 
     // Looks word up in lower case, rebuilds LemmaIds and returns the lemma tab
-    // captions, entry i of LemmaIds belonging to caption i.
-    QStringList FindLemmas(const QString &word);
+    // captions, entry i of LemmaIds belonging to caption i. The lemmas of
+    // alsoSpelled are found too, the tabs of all spellings in lemma id order.
+    QStringList FindLemmas(const QString &word, const QStringList &alsoSpelled = {});
+
+    // The dictionary's spellings with ё of word (in lower case) written with е;
+    // none when the dictionary does not list them.
+    QStringList YoSpellings(const QString &word);
 
     // Whether word, in lower case, is a form of some lemma; counts nothing.
     bool Finds(const QString &word);
@@ -83,6 +88,7 @@ private:
     ConnectionErrorReporter *reporter_;
     SqliteDatabase database_;
     bool statementFailed_ = false;
+    bool hasYoSpellings_ = false;
 };
 
 }  // namespace tornelis

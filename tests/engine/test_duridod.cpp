@@ -66,6 +66,11 @@ QList<FormRow> Dictionary()
     rows += Lexeme(80, {{"о'кей", "INTJ"}});
     rows += Lexeme(90, {{"окей", "PRCL"}});
     rows += Lexeme(100, {{"привет", "INTJ"}});
+    // осел of осесть and осёл; брать (берёт) numbered before the noun берет.
+    rows += Lexeme(110, {{"осел", "VERB,perf,intr masc,sing,past,indc"}, {"осесть", "INFN,perf,intr"}}, 1);
+    rows += Lexeme(120, {{"осёл", "NOUN,anim,masc sing,nomn"}, {"осла", "NOUN,anim,masc sing,gent"}});
+    rows += Lexeme(130, {{"берёт", "VERB,impf,tran sing,3per,pres,indc"}, {"брать", "INFN,impf,tran"}}, 1);
+    rows += Lexeme(140, {{"берет", "NOUN,inan,masc sing,nomn"}});
     return rows;
 }
 
@@ -93,6 +98,8 @@ private slots:
     void distortedFormsTakeNoCell();
     void declineCommandRestoresYoAndFallsBack();
     void mistypedWordIsReadAsMeant_data();
+    void yoSpellingsFoundToo_data();
+    void yoSpellingsFoundToo();
     void mistypedWordIsReadAsMeant();
     void connectsWhateverTheFolderIsCalled_data();
     void connectsWhateverTheFolderIsCalled();
@@ -410,6 +417,49 @@ void TestDuridod::mistypedWordIsReadAsMeant()
     QCOMPARE(engine.NotFoundCount, firstCaption.isEmpty() ? 1 : 0);
     if (firstCaption.startsWith(QStringLiteral("стол")))
         QVERIFY(!outcome.tables.declensionTyped.isEmpty());
+}
+
+void TestDuridod::yoSpellingsFoundToo_data()
+{
+    QTest::addColumn<bool>("listed");  // the dictionary lists every ё spelling
+    QTest::addColumn<bool>("restoreYo");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("captions");
+    const QString osest = QStringLiteral("осесть (глагол (инфинитив))");
+    const QString osyol = QStringLiteral("осёл (существительное)");
+    QTest::newRow("both spellings") << true << true << "осел" << QStringList{osest, osyol};
+    QTest::newRow("in the order of the lexemes, not of the spellings")
+        << true << true << "Берет" << QStringList{"брать (глагол (инфинитив))", "берет (существительное)"};
+    QTest::newRow("restoration off: as typed") << true << false << "осел" << QStringList{osest};
+    QTest::newRow("a dictionary without the list: as typed") << false << true << "осел" << QStringList{osest};
+    QTest::newRow("typed with ё: that spelling only") << true << true << "осёл" << QStringList{osyol};
+}
+
+void TestDuridod::yoSpellingsFoundToo()
+{
+    QFETCH(bool, listed);
+    QFETCH(bool, restoreYo);
+    QFETCH(QString, word);
+    QFETCH(QStringList, captions);
+    const QString path = writeDictionary();
+    if (listed) {
+        SqliteDatabase database(path, SqliteDatabase::Mode::Create);
+        database.exec(QStringLiteral("create table yo_spellings(str text, str_yo text, primary key(str, str_yo));"
+                                     "insert into yo_spellings values('осел', 'осёл'), ('берет', 'берёт'),"
+                                     " ('елка', 'ёлка');"));
+    }
+    DURIDOD engine;
+    engine.Connect(path);
+    const DeclineOutcome outcome = RunDeclineCommand(engine, {word, QString(), restoreYo, kPlain});
+    QCOMPARE(outcome.lemmaCaptions, captions);
+    QCOMPARE(engine.LemmaIds.size(), captions.size());
+    QCOMPARE(engine.FoundCount, 1);
+    // The typed form stands out in the tables of both spellings.
+    QCOMPARE(outcome.tables.conjugationTyped.isEmpty() && outcome.tables.declensionTyped.isEmpty(), false);
+    for (int tab = 1; tab < captions.size(); ++tab) {
+        const ParadigmTables tables = engine.FillTables(tab, kPlain, outcome.typed);
+        QCOMPARE(tables.conjugationTyped.size() + tables.declensionTyped.size(), 1);
+    }
 }
 
 void TestDuridod::connectsWhateverTheFolderIsCalled_data()

@@ -63,6 +63,8 @@ private slots:
     void lexemeRanks();
     void likelyLemmaFirst_data();
     void likelyLemmaFirst();
+    void yoSpellingsFoundToo_data();
+    void yoSpellingsFoundToo();
     void otherFormsOfEverydayWords_data();
     void otherFormsOfEverydayWords();
     void typedFormInEveryLemma();
@@ -144,7 +146,8 @@ void TestFormsDbBuilder::initTestCase()
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит; every lexeme of the words whose
     // tabs the corpus orders.
-    const QStringList everyLexemeOf{"думать", "стоить", "три", "тереть", "на", "посол", "язык", "писать", "муж"};
+    const QStringList everyLexemeOf{"думать", "стоить", "три",   "тереть", "на",       "посол", "язык", "писать",
+                                    "муж",    "осесть", "осёл", "брать",  "берет", "узнать", "узнавать", "всё"};
     for (const SourceLexeme &lexeme : lexemes_) {
         if (everyLexemeOf.contains(lexeme.lemma))
             sources.lexemes.push_back(lexeme);
@@ -413,6 +416,32 @@ void TestFormsDbBuilder::likelyLemmaFirst()
         }
     }
     QCOMPARE(found, QStringList{firstForm.at(1)});
+}
+
+void TestFormsDbBuilder::yoSpellingsFoundToo_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("lemmas");  // in any order
+    QTest::newRow("осел") << "осел" << QStringList{"осесть", "осёл"};
+    QTest::newRow("берет") << "берет" << QStringList{"брать", "берет"};
+    QTest::newRow("узнает") << "узнает" << QStringList{"узнать", "узнавать"};
+    QTest::newRow("все") << "все" << QStringList{"весь", "всё"};
+}
+
+void TestFormsDbBuilder::yoSpellingsFoundToo()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, lemmas);
+    const DeclineOutcome outcome = decline(word);
+    QStringList found;
+    for (const QString &caption : outcome.lemmaCaptions)
+        found.append(caption.section(QLatin1Char(' '), 0, 0));
+    QCOMPARE(QSet<QString>(found.begin(), found.end()), QSet<QString>(lemmas.begin(), lemmas.end()));
+    QCOMPARE(found.size(), lemmas.size());
+    // The tabs of both spellings in the order of the lexemes.
+    QVERIFY(std::is_sorted(engine_->LemmaIds.begin(), engine_->LemmaIds.end(),
+                           [](const QString &a, const QString &b) { return a.toLongLong() < b.toLongLong(); }));
+    QCOMPARE(outcome.word, word);
 }
 
 void TestFormsDbBuilder::otherFormsOfEverydayWords_data()

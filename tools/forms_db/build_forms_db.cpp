@@ -166,6 +166,10 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     const YoTableBuilder yo(sources.safeYo, sources.notSafeYo, yoForms);
     yo.ForEachRow([&writer](const QString &str, const QString &strYo) { writer.AddYo(str, strYo); });
     report.yoRows = yo.size();
+    for (const QString &form : yoForms.all()) {
+        if (form.contains(QChar(u'ё')))
+            writer.AddYoSpelling(WithoutYo(form), form);
+    }
     report.ruleCounts = corrections.Lines();
     report.ruleCounts << QStringLiteral("lexemes with the same lemma and table as another (transitivity aside), left out: %1")
                              .arg(twins.leftOutCount());

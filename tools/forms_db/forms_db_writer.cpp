@@ -23,6 +23,7 @@ FormsDbWriter::FormsDbWriter(const QString &targetPath, const QStringList &tags)
         " accent integer not null, lemma_id integer not null);"
         "create table lexemes(id integer primary key, first_id integer not null, last_id integer not null);"
         "create table yo(str text primary key, str_yo text not null) without rowid;"
+        "create table yo_spellings(str text not null, str_yo text not null, primary key(str, str_yo)) without rowid;"
         // A lexeme's rows have consecutive ids, so its forms are a range of
         // the forms table: the view finds them without an index of their own.
         "create view forms_view as select f.id as id, f.word as word, t.prop as prop,"
@@ -39,6 +40,8 @@ FormsDbWriter::FormsDbWriter(const QString &targetPath, const QStringList &tags)
     insertForm_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("insert into forms values(?, ?, ?, ?, ?)"));
     insertLexeme_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("insert into lexemes values(?, ?, ?)"));
     insertYo_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("insert into yo values(?, ?)"));
+    insertYoSpelling_ =
+        std::make_unique<SqliteStatement>(database_, QStringLiteral("insert or ignore into yo_spellings values(?, ?)"));
 }
 
 FormsDbWriter::~FormsDbWriter()
@@ -78,11 +81,20 @@ void FormsDbWriter::AddYo(const QString &str, const QString &strYo)
     insertYo_->reset();
 }
 
+void FormsDbWriter::AddYoSpelling(const QString &str, const QString &strYo)
+{
+    insertYoSpelling_->bindText(1, str);
+    insertYoSpelling_->bindText(2, strYo);
+    insertYoSpelling_->step();
+    insertYoSpelling_->reset();
+}
+
 void FormsDbWriter::ReleaseStatements()
 {
     insertForm_.reset();
     insertLexeme_.reset();
     insertYo_.reset();
+    insertYoSpelling_.reset();
 }
 
 void FormsDbWriter::Finish()

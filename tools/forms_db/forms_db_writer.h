@@ -26,6 +26,9 @@ public:
     // to lexeme.forms[i]. Returns the id of its lemma row.
     qint64 AddLexeme(const BuiltLexeme &lexeme, const std::vector<int> &accents);
     void AddYo(const QString &str, const QString &strYo);
+    // One form spelled with ё, under its spelling with е (every one, not only
+    // the certain ones of the yo table).
+    void AddYoSpelling(const QString &str, const QString &strYo);
 
     // Builds the indexes, closes the file and moves it into place.
     void Finish();
@@ -41,6 +44,7 @@ private:
     std::unique_ptr<SqliteStatement> insertForm_;
     std::unique_ptr<SqliteStatement> insertLexeme_;
     std::unique_ptr<SqliteStatement> insertYo_;
+    std::unique_ptr<SqliteStatement> insertYoSpelling_;
     qint64 nextId_ = 1;
     bool finished_ = false;
 };
