@@ -1,5 +1,6 @@
 #include "build_forms_db.h"
 
+#include "ending_table.h"
 #include "forms_db_writer.h"
 #include "lexeme_rank.h"
 #include "lexeme_split.h"
@@ -79,13 +80,13 @@ void FindTwins(const BuildSources &sources, const LexemeSplitter &splitter, Twin
 
 // Writes one prepared lexeme and counts it.
 void WriteLexeme(const PreparedLexeme &prepared, FormsDbWriter &writer, BuildReport &report,
-                 DictionaryForms &yoForms)
+                 DictionaryForms &yoForms, EndingTableBuilder &endings)
 {
     for (std::size_t i = 0; i < prepared.accents.size(); ++i) {
         report.accentedRows += prepared.accents[i] > 0 ? 1 : 0;
         yoForms.Add(prepared.lexeme.forms[i].word, prepared.tags.at(qsizetype(i)));
     }
-    writer.AddLexeme(prepared.lexeme, prepared.accents);
+    endings.Add(prepared.lexeme, prepared.accents, writer.AddLexeme(prepared.lexeme, prepared.accents));
     ++report.lexemes;
 }
 
@@ -146,6 +147,7 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     TwinLexemes twins(corpus.tags());
     FindTwins(sources, splitter, twins);
     FormsDbWriter writer(target, twins.AllTags());
+    EndingTableBuilder endings(twins.AllTags());
     BuildReport report;
     DictionaryForms yoForms;
     StressCorrectionCounts corrections;
@@ -158,7 +160,7 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
         const std::vector<BuiltLexeme> built = splitter.Split(corpus.Expand(source));
         PreparedLexeme prepared = Prepare(built[numbered.built], source, sources, corrections);
         twins.Widen({numbered.source, numbered.built}, prepared.lexeme);
-        WriteLexeme(prepared, writer, report, yoForms);
+        WriteLexeme(prepared, writer, report, yoForms, endings);
     }
     report.rows = writer.rowCount();
 
@@ -176,6 +178,9 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     report.ruleCounts << QStringLiteral("ё rows dropped: ё spelling no form %1, е spelling a form of a common word %2")
                              .arg(yo.drops().yoSpellingNoForm)
                              .arg(yo.drops().eSpellingCommonForm);
+
+    progress(QStringLiteral("Writing the ending table for words the dictionary lacks..."));
+    report.ruleCounts << QStringLiteral("ending rows for words the dictionary lacks: %1").arg(endings.Write(writer.database()));
 
     progress(QStringLiteral("Building the indexes..."));
     writer.Finish();

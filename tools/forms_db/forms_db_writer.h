@@ -35,6 +35,9 @@ public:
 
     qint64 rowCount() const { return nextId_ - 1; }
 
+    // The file being written, for the tables other builders add before Finish.
+    SqliteDatabase &database() { return database_; }
+
 private:
     void ReleaseStatements();
 

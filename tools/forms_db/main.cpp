@@ -16,6 +16,20 @@ using namespace tornelis::formsdb;
 
 namespace {
 
+// A fixed pick of a given share of the nouns, adjectives and verbs: a
+// dictionary built without them shows how well their tables are guessed.
+bool HeldOut(const OpenCorpora &corpus, const SourceLexeme &lexeme, int percent)
+{
+    const QString &tags = corpus.tags().at(corpus.paradigms()[lexeme.paradigmId].tagIds[0]);
+    if (!tags.startsWith(QLatin1String("NOUN")) && !tags.startsWith(QLatin1String("ADJF")) &&
+        !tags.startsWith(QLatin1String("INFN")))
+        return false;
+    quint32 hash = 2166136261U;  // FNV-1a, the same on every run
+    for (const QChar c : lexeme.lemma + QString::number(lexeme.paradigmId))
+        hash = (hash ^ c.unicode()) * 16777619U;
+    return int(hash % 100) < percent;
+}
+
 void Say(const QString &line)
 {
     std::fprintf(stderr, "%s\n", qPrintable(line));
@@ -38,7 +52,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption compareOption(QStringLiteral("compare"),
                                            QStringLiteral("With --report: count the lexemes whose tables show other forms than in FILE."),
                                            QStringLiteral("FILE"));
-    parser.addOptions({azOption, eyoOption, stressOption, outputOption, reportOption, compareOption});
+    const QCommandLineOption holdOutOption(QStringLiteral("hold-out"),
+                                           QStringLiteral("Leave out PERCENT of the nouns, adjectives and verbs, listing their lemmas on stdout."),
+                                           QStringLiteral("PERCENT"));
+    parser.addOptions({azOption, eyoOption, stressOption, outputOption, reportOption, compareOption, holdOutOption});
     parser.process(app);
     if (!parser.isSet(azOption) || !parser.isSet(eyoOption) || !parser.isSet(outputOption)) {
         Say(QStringLiteral("build-forms-db: --az, --eyo and --output are required (see --help)"));
@@ -53,6 +70,19 @@ int main(int argc, char *argv[])
         std::size_t keyCount = 0;
         std::vector<SourceLexeme> lexemes = corpus.ReadLexemes(&keyCount);
         Say(QStringLiteral("  %1 keys, %2 source lexemes").arg(keyCount).arg(lexemes.size()));
+        if (parser.isSet(holdOutOption)) {
+            const int percent = parser.value(holdOutOption).toInt();
+            std::vector<SourceLexeme> kept;
+            for (const SourceLexeme &lexeme : lexemes) {
+                if (HeldOut(corpus, lexeme, percent))
+                    std::printf("%s\t%s\n", qPrintable(lexeme.lemma),
+                                qPrintable(corpus.tags().at(corpus.paradigms()[lexeme.paradigmId].tagIds[0])));
+                else
+                    kept.push_back(lexeme);
+            }
+            Say(QStringLiteral("  %1 held out").arg(lexemes.size() - kept.size()));
+            lexemes = std::move(kept);
+        }
 
         StressDictionary stress;
         if (parser.isSet(stressOption)) {
