@@ -48,7 +48,8 @@ DeclinedWord DeclineWord(DURIDOD &engine, const QString &word, bool restoreYo, c
     for (qsizetype tab = 0; tab < outcome.lemmaCaptions.size(); ++tab) {
         ParadigmTables tables = tab == 0 ? outcome.tables : engine.FillTables(int(tab), render, outcome.typed);
         const ParadigmPage page = tables.page.value_or(ParadigmPage::Declension);
-        declined.lemmas.append({outcome.lemmaCaptions.at(tab), page, std::move(tables)});
+        const PredictedLexeme *predicted = engine.PredictedAt(int(tab));
+        declined.lemmas.append({outcome.lemmaCaptions.at(tab), page, std::move(tables), predicted ? predicted->model : QString()});
     }
     return declined;
 }
@@ -90,11 +91,16 @@ QJsonObject DeclinedWordJson(const DeclinedWord &declined)
         QJsonArray other;
         for (const OtherForm &form : lemma.tables.other)
             other.append(QJsonObject{{"form", form.text}, {"tags", form.tags}, {"group", OtherFormGroupName(form.group)}});
-        lemmas.append(QJsonObject{
+        QJsonObject entry{
             {"caption", lemma.caption},
             {"page", lemma.page == ParadigmPage::Conjugation ? QStringLiteral("conjugation") : QStringLiteral("declension")},
             {"cells", cells},
-            {"other", other}});
+            {"other", other}};
+        if (!lemma.model.isEmpty()) {
+            entry.insert(QStringLiteral("predicted"), true);
+            entry.insert(QStringLiteral("model"), lemma.model);
+        }
+        lemmas.append(entry);
     }
     return QJsonObject{{"word", declined.word}, {"lemmas", lemmas}};
 }

@@ -15,6 +15,7 @@ struct DeclinedWord {
         QString caption;
         ParadigmPage page;
         ParadigmTables tables;
+        QString model;  // for a lexeme guessed by analogy: its model's lemma; else empty
     };
     QList<Lemma> lemmas;
 };
@@ -30,6 +31,7 @@ QString DeclinedWordText(const DeclinedWord &declined);
 // {"word", "lemmas": [{"caption", "page",
 //                      "cells": [{"row", "column", "form", "tags", "forms": [{"form", "tags"}]}],
 //                      "other": [{"form", "tags", "group"}]}]}
+// and, in a lemma guessed by analogy, "predicted": true and "model".
 // "form" and "tags" are the cell as shown; "forms" lists its forms one by one
 // (two where both accusatives share the cell).
 QJsonObject DeclinedWordJson(const DeclinedWord &declined);

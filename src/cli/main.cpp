@@ -105,8 +105,9 @@ int Decline(const Options &options, const QStringList &words)
         const DeclinedWord declined = DeclineWord(engine, word, options.restoreYo, options.render);
         if (!declined.readAs.isEmpty())
             Note(QStringLiteral("«%1»: прочитано как «%2»").arg(word, declined.readAs));
-        if (declined.lemmas.isEmpty()) {
-            Note(QStringLiteral("«%1»: нет в словаре").arg(word));
+        const bool guessed = !declined.lemmas.isEmpty() && !declined.lemmas.front().model.isEmpty();
+        if (declined.lemmas.isEmpty() || guessed) {
+            Note(QStringLiteral("«%1»: нет в словаре%2").arg(word, guessed ? QStringLiteral(", таблицы по образцу") : QString()));
             code = kNotFound;
         }
         if (!out.Write(declined))

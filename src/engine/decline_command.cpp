@@ -48,6 +48,8 @@ DeclineOutcome RunDeclineCommand(DURIDOD &engine, const DeclineRequest &request)
     // not choose are found too, and the typed form stands out in both.
     const QStringList yoSpellings = request.restoreYo ? engine.YoSpellings(looked) : QStringList();
     outcome.lemmaCaptions = engine.FindLemmas(looked, yoSpellings);
+    if (outcome.lemmaCaptions.isEmpty())
+        outcome.lemmaCaptions = engine.PredictLemmas(looked);
     // Stress marks alone stay in the word box; a restored ё or another reading shows there.
     outcome.word = !chosen.noted && looked == chosen.spelling ? request.word : looked;
     outcome.typed = {looked, !request.restoreYo || !yoSpellings.isEmpty()};

@@ -103,6 +103,45 @@ QList<CellPosition> TypedCells(const QList<DeliveredForm> &delivered, const Para
     return cells;
 }
 
+// Fills both tables with a lemma's forms, one delivered row at a time.
+class TableFiller {
+public:
+    TableFiller(const RenderOptions &options, const TypedForm &typed)
+        : options_(options)
+        , typed_(typed)
+    {
+    }
+
+    void Add(const QString &word, const QString &tags, int accent)
+    {
+        if (!tables_.page) {
+            tables_.page = PartOfSpeechLabel(tags) == VerbLabel() ? ParadigmPage::Conjugation : ParadigmPage::Declension;
+        }
+        RenderOptions formOptions = options_;
+        formOptions.letterCase = LetterCaseOfForm(options_.letterCase, word, tags);
+        const QString text =
+            CapitalizeNameParts(RenderCell(word, accent, formOptions), formOptions.letterCase, word, tags);
+        const QList<CellPosition> cells = PlaceRow(tables_, text, tags);
+        // The group is worked out only for the forms that end up in no cell.
+        delivered_.append({word, {text, tags, OtherFormGroup::Other, typed_.Matches(word)}, cells});
+    }
+
+    ParadigmTables Finish()
+    {
+        const bool conjugation = tables_.page == ParadigmPage::Conjugation;
+        const ParadigmGrid &page = conjugation ? tables_.conjugation : tables_.declension;
+        tables_.other = FormsInNoCell(delivered_, page);
+        (conjugation ? tables_.conjugationTyped : tables_.declensionTyped) = TypedCells(delivered_, page, typed_);
+        return tables_;
+    }
+
+private:
+    const RenderOptions &options_;
+    const TypedForm &typed_;
+    ParadigmTables tables_;
+    QList<DeliveredForm> delivered_;
+};
+
 }  // namespace
 
 DURIDOD::DURIDOD(ConnectionErrorReporter *reporter)
@@ -184,6 +223,7 @@ QStringList DURIDOD::YoSpellings(const QString &word)
 QStringList DURIDOD::FindLemmas(const QString &word, const QStringList &alsoSpelled)
 {
     LemmaIds.clear();
+    predicted_.clear();
     if (!Connected)
         return {};
     if (word.size() > kLongestWord) {
@@ -246,39 +286,50 @@ bool DURIDOD::Finds(const QString &word)
 
 ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options, const TypedForm &typed)
 {
-    ParadigmTables tables;
+    if (const PredictedLexeme *predicted = PredictedAt(selectedTab)) {
+        TableFiller filler(options, typed);
+        for (const PredictedLexeme::Form &form : predicted->forms)
+            filler.Add(form.word, form.tags, form.accent);
+        return filler.Finish();
+    }
     if (selectedTab < 0 || selectedTab >= LemmaIds.size() || !Connected)
-        return tables;
+        return {};
 
     return Checked([&] {
         SqliteStatement forms(database_, kLexemeForms);
         forms.bindText(":ID", LemmaIds.at(selectedTab));
-        QList<DeliveredForm> delivered;
+        TableFiller filler(options, typed);
+        qsizetype heldForms = 0;
         qsizetype heldText = 0;
         while (forms.step()) {
             const QString word = forms.columnText(0);
             const QString tags = forms.columnText(1);
             heldText += 2 * word.size() + tags.size();
-            if (delivered.size() == kMostLexemeForms || heldText > kLongestLexemeText)
+            if (heldForms++ == kMostLexemeForms || heldText > kLongestLexemeText)
                 throw DatabaseError(QStringLiteral("a lemma with more forms than any lemma has"));
-            if (!tables.page) {
-                tables.page = PartOfSpeechLabel(tags) == VerbLabel() ? ParadigmPage::Conjugation
-                                                                     : ParadigmPage::Declension;
-            }
-            RenderOptions formOptions = options;
-            formOptions.letterCase = LetterCaseOfForm(options.letterCase, word, tags);
-            const QString text = CapitalizeNameParts(RenderCell(word, forms.columnInt(2), formOptions),
-                                                     formOptions.letterCase, word, tags);
-            const QList<CellPosition> cells = PlaceRow(tables, text, tags);
-            // The group is worked out only for the forms that end up in no cell.
-            delivered.append({word, {text, tags, OtherFormGroup::Other, typed.Matches(word)}, cells});
+            filler.Add(word, tags, forms.columnInt(2));
         }
-        const bool conjugation = tables.page == ParadigmPage::Conjugation;
-        const ParadigmGrid &page = conjugation ? tables.conjugation : tables.declension;
-        tables.other = FormsInNoCell(delivered, page);
-        (conjugation ? tables.conjugationTyped : tables.declensionTyped) = TypedCells(delivered, page, typed);
-        return tables;
+        return filler.Finish();
     });
+}
+
+QStringList DURIDOD::PredictLemmas(const QString &word)
+{
+    predicted_.clear();
+    if (!Connected || !LemmaIds.isEmpty())
+        return {};
+    predicted_ = Checked([&] { return PredictLexemes(database_, word); });
+    QStringList captions;
+    for (const PredictedLexeme &lexeme : std::as_const(predicted_))
+        captions.append(PredictedCaption(lexeme));
+    return captions;
+}
+
+const PredictedLexeme *DURIDOD::PredictedAt(int selectedTab) const
+{
+    if (!LemmaIds.isEmpty() || !Connected || selectedTab < 0 || selectedTab >= predicted_.size())
+        return nullptr;
+    return &predicted_.at(selectedTab);
 }
 
 }  // namespace tornelis

@@ -3,6 +3,7 @@
 #include "engine/other_forms.h"
 #include "engine/paradigm_grid.h"
 #include "engine/paradigm_tables.h"
+#include "engine/prediction.h"
 #include "engine/sqlite_database.h"
 #include "engine/typed_form.h"
 #include "render/render_options.h"
@@ -78,6 +79,14 @@ public:
     // Whether word, in lower case, is a form of some lemma; counts nothing.
     bool Finds(const QString &word);
 
+    // For a word FindLemmas found nothing for: the lexemes guessed by
+    // analogy, as tabs after an empty LemmaIds; returns their captions. The
+    // counters stay as FindLemmas left them.
+    QStringList PredictLemmas(const QString &word);
+
+    // The guessed lexeme of tab selectedTab, or null for a dictionary lemma.
+    const PredictedLexeme *PredictedAt(int selectedTab) const;
+
     // Both tables filled with the forms of the lemma of tab selectedTab.
     ParadigmTables FillTables(int selectedTab, const RenderOptions &options, const TypedForm &typed = {});
 
@@ -89,6 +98,7 @@ private:
     SqliteDatabase database_;
     bool statementFailed_ = false;
     bool hasYoSpellings_ = false;
+    QList<PredictedLexeme> predicted_;  // the tabs of the last lookup when LemmaIds is empty
 };
 
 }  // namespace tornelis

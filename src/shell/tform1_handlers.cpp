@@ -51,7 +51,9 @@ void TForm1::BitBtn6Click()
     typed_ = outcome.typed;
     ShowLemmaTabs(outcome.lemmaCaptions);
     if (DURIDOD_->Connected)
-        statusPanels_->setText(3, outcome.readAs.isEmpty() ? QString() : ReadAsNote(outcome.readAs));
+        statusPanels_->setText(3, !outcome.readAs.isEmpty()  ? ReadAsNote(outcome.readAs)
+                                  : DURIDOD_->PredictedAt(0) ? kPredictedStatus
+                                                             : QString());
     ShowCounters();
     ShowTables(outcome.tables);
 }

@@ -66,6 +66,7 @@ private slots:
     void declineWritesEachWordAsItIsDone();
     void overLongWordIsNotFound();
     void mistypedWordIsReadAsMeant();
+    void guessedTablesAreMarked();
     void describe();
     void versionIsTheAboutBoxVersion();
     void helpSpeaksOneLanguage();
@@ -250,6 +251,30 @@ void TestCli::mistypedWordIsReadAsMeant()
     // A stress mark is no mistake: nothing said of it.
     QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("tornelis-cli: «cnjk»: прочитано как «стол»\n"
                                                             "tornelis-cli: «ст" "o" "л»: прочитано как «стол»\n"));
+}
+
+void TestCli::guessedTablesAreMarked()
+{
+    const QString db = dir_.filePath(QStringLiteral("guessing.db"));
+    WriteTestDatabase(db, Lexeme(1, {{"семинар", "NOUN,inan,masc sing,nomn"}, {"семинары", "NOUN,inan,masc plur,nomn"}}));
+    AddEndingTable(db, QStringLiteral("insert into guess_paradigms values (1, 0, '', 'NOUN,inan,masc sing,nomn', 1),"
+                                      " (1, 1, 'ы', 'NOUN,inan,masc plur,nomn', 0);"
+                                      "insert into guess_endings values ('нар', 40, 1, 1, '1,2', 40, 40);"));
+    // Still not in the dictionary, but its table by analogy follows.
+    const Run result = run({"--db", db, "--json", "--no-syllables", "decline", "вебинар"});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("tornelis-cli: «вебинар»: нет в словаре, таблицы по образцу\n"));
+    const QJsonObject lemma = QJsonDocument::fromJson(result.out).array().at(0).toObject().value("lemmas").toArray().at(0).toObject();
+    QCOMPARE(lemma.value("caption").toString(), QStringLiteral("вебинар (существительное, по образцу «семинар»)"));
+    QCOMPARE(lemma.value("predicted"), QJsonValue(true));
+    QCOMPARE(lemma.value("model").toString(), QStringLiteral("семинар"));
+    QCOMPARE(lemma.value("cells").toArray().at(1).toObject().value("form").toString(), QStringLiteral("вебин'ары"));
+    // A dictionary word carries neither key.
+    const QJsonObject found =
+        QJsonDocument::fromJson(run({"--db", db, "--json", "decline", "семинар"}).out).array().at(0).toObject();
+    QVERIFY(!found.value("lemmas").toArray().at(0).toObject().contains("predicted"));
+    // Running text takes its marks from the dictionary only.
+    QCOMPARE(run({"--db", db, "annotate"}, "Вебинар и семинар.").out, QByteArray("Вебинар и семинар."));
 }
 
 void TestCli::describe()

@@ -56,6 +56,17 @@ void WriteTestDatabase(const QString &path, const QList<FormRow> &forms, const Q
     }
 }
 
+void AddEndingTable(const QString &path, const QString &inserts)
+{
+    SqliteDatabase database(path, SqliteDatabase::Mode::Create);
+    database.exec(QStringLiteral(
+        "create table guess_paradigms(paradigm_id integer not null, position integer not null, suffix text not null,"
+        " prop text not null, lemma integer not null, primary key(paradigm_id, position)) without rowid;"
+        "create table guess_endings(ending text not null, support integer not null, paradigm_id integer not null,"
+        " model_id integer not null, stress text not null, stress_support integer not null,"
+        " stress_known integer not null);") + inserts);
+}
+
 QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags, int lemmaIndex)
 {
     QList<FormRow> rows;

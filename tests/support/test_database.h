@@ -29,6 +29,11 @@ struct DatabaseObjects {
 void WriteTestDatabase(const QString &path, const QList<FormRow> &forms,
                        const QList<YoRow> &yo = {}, DatabaseObjects objects = {});
 
+// Adds the ending table for words the dictionary lacks to the forms.db at
+// path, laid out as the builder writes it, with the rows that inserts (SQL
+// insert statements into guess_paradigms and guess_endings) add.
+void AddEndingTable(const QString &path, const QString &inserts);
+
 // One lexeme: rows numbered from firstId, the row at lemmaIndex being the lemma.
 QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags, int lemmaIndex = 0);
 
