@@ -2,6 +2,8 @@
 
 #include "engine/other_forms.h"
 #include "engine/part_of_speech.h"
+#include "engine/proper_names.h"
+#include "render/letter_case.h"
 
 #include <algorithm>
 
@@ -144,10 +146,17 @@ QList<PredictedLexeme> PredictLexemes(const SqliteDatabase &database, const QStr
     return predicted;
 }
 
+// A lemma as a caption shows it: a name with its capital.
+QString CaptionWord(const QString &lemma, const QString &tags)
+{
+    const LetterCase letterCase = LetterCaseOfForm(LetterCase::Lower, lemma, tags);
+    return CapitalizeNameParts(ApplyLetterCase(lemma, letterCase), letterCase, lemma, tags);
+}
+
 QString PredictedCaption(const PredictedLexeme &lexeme)
 {
-    return lexeme.lemma + QStringLiteral(" (") + PartOfSpeechLabel(lexeme.lemmaTags) + QStringLiteral(", по образцу «") +
-           lexeme.model + QStringLiteral("»)");
+    return CaptionWord(lexeme.lemma, lexeme.lemmaTags) + QStringLiteral(" (") + PartOfSpeechLabel(lexeme.lemmaTags) +
+           QStringLiteral(", по образцу «") + CaptionWord(lexeme.model, lexeme.lemmaTags) + QStringLiteral("»)");
 }
 
 }  // namespace tornelis

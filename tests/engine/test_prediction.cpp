@@ -113,7 +113,7 @@ void TestPrediction::guessesTablesByEnding_data()
                                                 << QStringList{"кринжовый (прилагательное, по образцу «сосновый»)"}
                                                 << QStringList{"кринжовый", "кринжовой"};
     QTest::newRow("surname, typed with a capital") << "Кащеев"
-                                                   << QStringList{"кащеев (существительное, по образцу «сергеев»)"}
+                                                   << QStringList{"Кащеев (существительное, по образцу «Сергеев»)"}
                                                    << QStringList{"Кащеев", "Кащеева", "Кащеевым"};
     QTest::newRow("surname ending, typed in small letters") << "кащеев" << QStringList{} << QStringList{};
     QTest::newRow("noun, stress within the shared letters") << "вебинар"
