@@ -92,7 +92,10 @@ void DropAbsentForms(BuiltLexeme &lexeme, QStringList &tags, const QString &sour
             return sourceLemma == QStringView(listed.sourceLemma) && word == QStringView(listed.word);
         });
     };
-    const auto [absent, count] = AbsentOf(lexeme, tags, sourceLemma, counts);
+    // Not a structured binding: clang 14 lets no lambda capture one.
+    const std::pair<Absent, qint64 *> found = AbsentOf(lexeme, tags, sourceLemma, counts);
+    const Absent absent = found.first;
+    qint64 *const count = found.second;
     if (absent == Absent::None && !std::any_of(lexeme.forms.begin(), lexeme.forms.end(),
                                                [&](const SourceForm &form) { return noWord(form.word); }))
         return;
