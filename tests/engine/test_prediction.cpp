@@ -91,10 +91,11 @@ private:
 
 void TestPrediction::init()
 {
+    // The last test's connection is closed first: Windows keeps an open file.
+    engine_ = DURIDOD();
     const QString path = dir_.filePath(QStringLiteral("forms.db"));
     QFile::remove(path);
     WriteDictionary(path, true);
-    engine_ = DURIDOD();
     engine_.Connect(path);
     QVERIFY(engine_.Connected);
 }
