@@ -37,6 +37,7 @@ enum ReadingGrammeme : quint32 {
     kCommonGender = 1u << 19,    // Ms-f: сирота
     kAnimate = 1u << 20,
     kInanimate = 1u << 21,
+    kIndeclinable = 1u << 22,    // Fixd: его, их as possessives
 };
 constexpr quint32 kCases = kNominative | kGenitive | kDative | kAccusative | kInstrumental | kLocative;
 

@@ -53,6 +53,20 @@ bool IsAgreeingWord(const QList<StressReading> &readings)
     });
 }
 
+// Does the word let a preposition before it govern the word after it: an
+// adjective, which agrees with that word, or a possessive that does not
+// decline (по их по́воду)? A declined pronoun may stand for a noun itself or
+// start a clause (у того ру́ки, без которых стру́ны).
+bool PassesPrepositionOn(const QList<StressReading> &readings)
+{
+    const auto indeclinablePronoun = [](const StressReading &reading) {
+        return reading.has(kPronominal) && reading.has(kIndeclinable);
+    };
+    if (std::any_of(readings.cbegin(), readings.cend(), indeclinablePronoun))
+        return true;
+    return IsAgreeingWord(readings) && !AnyHas(readings, kPronominal);
+}
+
 // A pronoun may stand alone, before the predicate (тот вели́к, кто...), and
 // so may an adjective in the nominative before a short one (высок, а
 // тривиальный ни́зок).
@@ -128,9 +142,12 @@ QList<StressReading> ByWordBefore(const WordBefore &before, QList<StressReading>
         KeepIfAny(readings, [governed](const StressReading &reading) { return reading.has(governed); });
         return readings;
     }
-    // No preposition, and no word before that could stand in the locative itself.
-    if (!(word && AnyHas(before.readings, kLocative)))
+    if (word && before.governedThrough != 0) {
+        KeepIfAny(readings, [&before](const StressReading &reading) { return reading.has(before.governedThrough); });
+    } else if (!(word && AnyHas(before.readings, kLocative))) {
+        // No preposition, and no word before that could stand in the locative itself.
         KeepIfAny(readings, [](const StressReading &reading) { return !reading.has(kLocative); });
+    }
     if (word && TakesGenitiveSingular(before)) {
         KeepIfAny(readings, [](const StressReading &reading) {
             return reading.has(kGenitive) && reading.has(kSingular);
@@ -145,6 +162,18 @@ QList<StressReading> ByWordBefore(const WordBefore &before, QList<StressReading>
 }
 
 }  // namespace
+
+WordBefore Following(const WordBefore &previous, WordBefore word)
+{
+    if (word.kind != WordBefore::Kind::Word || previous.kind != WordBefore::Kind::Word ||
+        !PassesPrepositionOn(word.readings))
+        return word;
+    if (AnyHas(previous.readings, kPreposition))
+        word.governedThrough = GovernedCases(previous.lower);
+    else
+        word.governedThrough = previous.governedThrough;
+    return word;
+}
 
 QList<StressReading> ReadingsAfter(const WordBefore &before, const QString &lower, QList<StressReading> readings)
 {

@@ -116,7 +116,7 @@ bool IsInitial(QByteArrayView word)
 // that shares the words before it (в искреннем, я́рком).
 WordBefore::Kind KindAfter(char byte, WordBefore::Kind before)
 {
-    if (byte == ' ' || byte == '\r' || byte == '\n')
+    if (byte == ' ' || byte == '\t' || byte == '\r' || byte == '\n')
         return before;
     if (byte == '.' || byte == ';' || byte == ':' || byte == '!' || byte == '?')
         return WordBefore::Kind::Punctuation;
@@ -331,7 +331,7 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 before_.kind = WordBefore::Kind::Unknown;
             } else {
                 output += AnnotateWord(QString::fromUtf8(word), sentenceStart).toUtf8();
-                before_ = word_;
+                before_ = Following(before_, word_);
             }
             sentenceStart = false;
             afterInitial = IsInitial(word);

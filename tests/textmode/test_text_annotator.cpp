@@ -66,7 +66,18 @@ QList<FormRow> Neighbours()
            + Row(54, "поборов", "NOUN,inan,masc plur,gent", 2) + Row(55, "поборов", "GRND,perf,tran past", 3)
            + Row(56, "времени", "VERB,impf,intr sing,impr,excl", 3) + Row(57, "времени", "NOUN,inan,neut sing,gent", 1)
            + Row(60, "перед", "PREP", 1) + Row(61, "перёд", "NOUN,inan,masc sing,nomn", 0)
-           + Row(58, "брани", "VERB,impf,tran sing,impr,excl", 2) + Row(59, "брани", "NOUN,inan,femn sing,gent", 1);
+           + Row(58, "брани", "VERB,impf,tran sing,impr,excl", 2) + Row(59, "брани", "NOUN,inan,femn sing,gent", 1)
+           + Row(62, "по", "PREP", 1) + Row(63, "на", "PREP", 1) + Row(64, "без", "PREP", 1)
+           + Row(65, "их", "NPRO,3per,Anph plur,gent", 1) + Row(66, "их", "ADJF,Fixd,Apro,Anph masc,sing,loct", 1)
+           + Row(67, "их", "ADJF,Fixd,Apro,Anph masc,sing,datv", 1)
+           + Row(68, "поводу", "NOUN,inan,masc sing,datv", 1)  // по́воду
+           + Row(69, "поводу", "NOUN,inan,masc sing,loc2", 3)  // поводу́
+           + Row(70, "ходу", "NOUN,inan,masc sing,datv", 1) + Row(71, "ходу", "NOUN,inan,masc sing,loc2", 2)
+           + Row(72, "которых", "ADJF,Apro,Subx plur,gent", 2)
+           + Row(73, "струны", "NOUN,inan,femn sing,gent", 2)  // струны́
+           + Row(74, "струны", "NOUN,inan,femn plur,nomn", 1)  // стру́ны
+           + Row(75, "первой", "ADJF,Anum femn,sing,gent", 1)
+           + Row(76, "крови", "NOUN,inan,femn sing,gent", 1) + Row(77, "крови", "NOUN,inan,femn sing,loc2", 2);
 }
 
 }  // namespace
@@ -145,6 +156,10 @@ void TestTextAnnotator::neighboursDecide_data()
     QTest::newRow("an imperative after a declined word is seldom meant") << "мама времени" << "м'ама вр'емени";
     QTest::newRow("elsewhere it is common") << "не брани" << "не брани";
     QTest::newRow("a preposition has no ё twin") << "перед" << "п'еред";
+    QTest::newRow("a preposition governs through a possessive or an adjective")
+        << "по их поводу, до первой крови" << "по их п'оводу, до п'ервой кр'ови";
+    QTest::newRow("not through a declined pronoun") << "без которых струны" << "без кот'орых струны";
+    QTest::newRow("a tab between words is a blank, a comma is not") << "на\n\tходу, на, ходу" << "на\n\tход'у, на, ходу";
 }
 
 void TestTextAnnotator::neighboursDecide()
