@@ -37,12 +37,15 @@ bool IsLinkWord(QStringView part)
 QString CapitalizeNameParts(const QString &text, LetterCase mode, const QString &word, const QString &tags)
 {
     if (mode != LetterCase::FirstCapital || !word.contains(QLatin1Char('-')) ||
-        !HasAny(LexemeGroup(tags), {u"Name", u"Surn", u"Patr", u"Geox"}))
+        !HasAny(LexemeGroup(tags), {u"Name", u"Surn", u"Patr", u"Geox", u"Orgn", u"Trad"}))
+        return text;
+    const QList<QStringView> parts = QStringView(word).split(u'-');
+    // Letters spelt out as syllables (Би-би-си) are one word.
+    if (std::all_of(parts.begin(), parts.end(), [](QStringView part) { return part.size() <= 2; }))
         return text;
     // The numbers, among the letters of word, of the letters that begin a part.
     QList<qsizetype> starts;
     qsizetype letters = 0;
-    const QList<QStringView> parts = QStringView(word).split(u'-');
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (i > 0 && !parts.at(i).isEmpty() && !IsLinkWord(parts.at(i)))
             starts.append(letters);

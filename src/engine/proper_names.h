@@ -12,9 +12,10 @@ namespace tornelis {
 // every mode. Other forms keep the chosen mode.
 LetterCase LetterCaseOfForm(LetterCase mode, const QString &word, const QString &tags);
 
-// A person's or a place's name of several parts has a capital on each
-// (Нью-Йорк, Санкт-Петербург), a short link word excepted (Ростов-на-Дону,
-// Рио-де-Жанейро). text is word as shown in the letter case mode, syllable
+// A name of several parts, of a person, a place, an organisation or a trade
+// mark, has a capital on each (Нью-Йорк, Санкт-Петербург, Альфа-Банк,
+// Авиаприбор-Холдинг), a short link word excepted (Ростов-на-Дону,
+// Рио-де-Жанейро), and letters spelt out keep one (Би-би-си). text is word as shown in the letter case mode, syllable
 // hyphens and stress marks added; in the mode "Первая заглавная" the letters
 // that begin the word's parts get their capital, else text is returned as is.
 QString CapitalizeNameParts(const QString &text, LetterCase mode, const QString &word, const QString &tags);

@@ -54,6 +54,7 @@ QList<FormRow> Dictionary()
     rows += Lexeme(242, {{"ростов-на-дону", "NOUN,inan,masc,Sgtm,Geox sing,nomn"},
                          {"ростова-на-дону", "NOUN,inan,masc,Sgtm,Geox sing,gent"}});
     rows += Lexeme(245, {{"авиаприбор-холдинг", "NOUN,inan,masc,Orgn sing,nomn"}});
+    rows += Lexeme(247, {{"би-би-си", "NOUN,inan,femn,Sgtm,Fixd,Orgn sing,nomn"}});
     // тот: its two accusatives, the animate one delivered first.
     rows += Lexeme(250, {{"тот", "ADJF,Apro,Subx,Anph masc,sing,nomn"},
                          {"тех", "ADJF,Apro,Subx,Anph anim,plur,accs"},
@@ -303,7 +304,9 @@ void TestDuridod::namesAsAReaderWritesThem_data()
     QTest::newRow("name of parts, upper") << "ростов-на-дону" << int(LetterCase::Upper)
                                           << "Ростов-на-Дону (существительное)" << "РОСТОВА-НА-ДОНУ";
     QTest::newRow("organisation of parts") << "авиаприбор-холдинг" << int(LetterCase::Lower)
-                                           << "Авиаприбор-холдинг (существительное)" << "Авиаприбор-холдинг";
+                                           << "Авиаприбор-Холдинг (существительное)" << "Авиаприбор-Холдинг";
+    QTest::newRow("letters spelt out") << "би-би-си" << int(LetterCase::Lower) << "Би-би-си (существительное)"
+                                       << "Би-би-си";
     QTest::newRow("common word") << "стол" << int(LetterCase::Lower) << "стол (существительное)" << "стола";
 }
 
