@@ -71,6 +71,8 @@ private slots:
     void misspellingsAreGone();
     void absentShortFormsAndComparativesAreLeftOut();
     void missingEverydayFormsAreAdded();
+    void casesOfIndefiniteNumerals_data();
+    void casesOfIndefiniteNumerals();
     void stressCorrections_data();
     void stressCorrections();
     void yoRules();
@@ -122,7 +124,7 @@ void TestFormsDbBuilder::initTestCase()
     BuildSources sources{*corpus_, {}, stress_,
                          ReadEyoList(QDir(QStringLiteral(TORNELIS_EYO_DIR)).filePath(QStringLiteral("safe.txt"))),
                          ReadEyoList(QDir(QStringLiteral(TORNELIS_EYO_DIR)).filePath(QStringLiteral("not_safe.txt"))),
-                         &*tagCounts_};
+                         &*tagCounts_, SourceLemmas::Of(*corpus_, lexemes_)};
     for (const auto &[lemma, pos] : QList<QPair<QString, QString>>{
              {"стол", "NOUN"},    {"читать", "INFN"},   {"идти", "INFN"},    {"красивый", "ADJF"},
              {"город", "NOUN"},   {"мама", "NOUN"},     {"ёлка", "NOUN"},    {"весь", "ADJF"},
@@ -141,7 +143,10 @@ void TestFormsDbBuilder::initTestCase()
              {"адрес", "NOUN"},   {"перед", "PREP"},
              {"раскрошить", "INFN"}, {"мир", "NOUN,inan,masc"}, {"сказать", "INFN"}, {"мнение", "NOUN"},
              {"плохой", "ADJF"},  {"правый", "ADJF"},   {"последний", "ADJF"}, {"настоящий", "ADJF"},
-             {"прошлый", "ADJF"}, {"никто", "NPRO"},    {"ничто", "NPRO"},    {"много", "NUMR"}})
+             {"прошлый", "ADJF"}, {"никто", "NPRO"},    {"ничто", "NPRO"},    {"много", "NUMR"},
+             {"немного", "NUMR"}, {"мало", "NUMR"},    {"системный", "ADJF"}, {"газовый", "ADJF"},
+             {"куриный", "ADJF"}, {"лесной", "ADJF"},   {"ранний", "ADJF"},  {"готовый", "ADJF"},
+             {"новый", "ADJF"},   {"родной", "ADJF"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит; every lexeme of the words whose
@@ -628,9 +633,13 @@ void TestFormsDbBuilder::absentShortFormsAndComparativesAreLeftOut()
         row.bindText(1, word);
         return row.step() ? row.columnInt(0) : -1;
     };
-    for (const char *absent : {"последня", "последни", "настоящ", "настояща", "прошл", "попрошлее", "подолжнее"})
+    // Relational adjectives: by their suffix (газовый of газ, куриный), with
+    // no short form nor word of quality (лесной), or listed (системный).
+    for (const char *absent : {"последня", "последни", "настоящ", "настояща", "прошл", "попрошлее", "подолжнее",
+                               "системен", "системнее", "газов", "газовее", "курин", "курины", "леснее", "полеснее"})
         QVERIFY2(count(QString::fromUtf8(absent)) == 0, absent);
-    for (const char *real : {"должен", "должна", "хорош", "лучше", "получше", "красив", "красивее", "прав"})
+    for (const char *real : {"должен", "должна", "хорош", "лучше", "получше", "красив", "красивее", "прав", "готов",
+                             "нов", "новее", "раньше", "пораньше", "роднее"})
         QVERIFY2(count(QString::fromUtf8(real)) > 0, real);
     // никто has no prepositional of one word (ни о ком).
     const ParadigmTables nobody = decline(QStringLiteral("никто")).tables;
@@ -645,16 +654,38 @@ void TestFormsDbBuilder::missingEverydayFormsAreAdded()
     const ParadigmTables nothing = decline(QStringLiteral("ничто")).tables;
     QCOMPARE(nothing.declension.at(3, 4), QStringLiteral("ничто"));
     QCOMPARE(nothing.declension.at(3, 2), QStringLiteral("ничего"));
-    // много: the cases of многие, not the distorted многа, многу, многе.
-    const DeclineOutcome many = decline(QStringLiteral("многими"));
-    QVERIFY(many.lemmaCaptions.contains(QStringLiteral("много (числительное)")));
-    const ParadigmTables tables = engine_->FillTables(int(many.lemmaCaptions.indexOf(QStringLiteral("много (числительное)"))),
-                                                      kPlain);
-    QCOMPARE(GridRow(tables.declension, 2, 1).mid(0, 3), QStringList({"многих", "многих", "многих"}));
-    QCOMPARE(GridRow(tables.declension, 3, 1).mid(0, 3), QStringList({"многим", "многим", "многим"}));
-    QCOMPARE(tables.declension.at(1, 4), QStringLiteral("много"));
-    QCOMPARE(tables.declension.at(1, 5), QStringLiteral("многими"));
-    QCOMPARE(tables.declension.at(1, 6), QStringLiteral("многих"));
+}
+
+void TestFormsDbBuilder::casesOfIndefiniteNumerals_data()
+{
+    QTest::addColumn<QString>("numeral");
+    QTest::addColumn<QStringList>("cases");  // the first column, nominative to prepositional
+    // много and немного: the cases of многие and немногие, not the distorted
+    // многа, многу, многе; мало has none but the nominative and accusative.
+    QTest::newRow("много") << QStringLiteral("много")
+                           << QStringList{"много", "многих", "многим", "много", "многими", "многих"};
+    QTest::newRow("немного") << QStringLiteral("немного")
+                             << QStringList{"немного", "немногих", "немногим", "немного", "немногими", "немногих"};
+    QTest::newRow("мало") << QStringLiteral("мало") << QStringList{"мало", "", "", "мало", "", ""};
+}
+
+void TestFormsDbBuilder::casesOfIndefiniteNumerals()
+{
+    QFETCH(QString, numeral);
+    QFETCH(QStringList, cases);
+    const QString caption = numeral + QStringLiteral(" (числительное)");
+    const DeclineOutcome outcome = decline(numeral);
+    QVERIFY2(outcome.lemmaCaptions.contains(caption), qPrintable(outcome.lemmaCaptions.join(u',')));
+    const ParadigmTables tables = engine_->FillTables(int(outcome.lemmaCaptions.indexOf(caption)), kPlain);
+    QStringList column;
+    for (int row = 1; row <= 6; ++row)
+        column.append(tables.declension.at(1, row));
+    QCOMPARE(column, cases);
+    // No other column holds a form of another case (мала, малу).
+    for (int row = 1; row <= 6; ++row) {
+        for (int column = 2; column < tables.declension.columns(); ++column)
+            QVERIFY(QStringList({QString(), cases.at(row - 1)}).contains(tables.declension.at(column, row)));
+    }
 }
 
 void TestFormsDbBuilder::stressCorrections()

@@ -9,7 +9,9 @@
 namespace tornelis::formsdb {
 namespace {
 
-enum class Absent { None, Short, ShortAndComparative, Comparative };
+// GeneratedComparative: only the comparatives the paradigm makes of the
+// stem (леснее, полеснее, лесней); раньше and старше stay.
+enum class Absent { None, Short, ShortAndComparative, Comparative, GeneratedComparative };
 
 struct ListedAdjective {
     const char16_t *lemma;
@@ -18,8 +20,30 @@ struct ListedAdjective {
 
 constexpr ListedAdjective kListed[] = {
     {u"прошлый", Absent::ShortAndComparative},     {u"чужой", Absent::ShortAndComparative},
-    {u"собственный", Absent::ShortAndComparative}, {u"лошадиный", Absent::ShortAndComparative},
-    {u"должный", Absent::Comparative},
+    {u"собственный", Absent::ShortAndComparative}, {u"должный", Absent::Comparative},
+    // Relational adjectives of everyday text that no rule tells from
+    // qualitative ones: each of the most frequent adjectives with short forms
+    // was read, and these have none (электронен, системен, исходен).
+    {u"заглавный", Absent::ShortAndComparative},   {u"системный", Absent::ShortAndComparative},
+    {u"электронный", Absent::ShortAndComparative}, {u"переменный", Absent::ShortAndComparative},
+    {u"справочный", Absent::ShortAndComparative},  {u"исходный", Absent::ShortAndComparative},
+    {u"символьный", Absent::ShortAndComparative},  {u"шестнадцатеричный", Absent::ShortAndComparative},
+    {u"восьмеричный", Absent::ShortAndComparative}, {u"десятичный", Absent::ShortAndComparative},
+    {u"двоичный", Absent::ShortAndComparative},    {u"битный", Absent::ShortAndComparative},
+    {u"начальный", Absent::ShortAndComparative},   {u"программный", Absent::ShortAndComparative},
+    {u"командный", Absent::ShortAndComparative},   {u"печатный", Absent::ShortAndComparative},
+    {u"юго-восточный", Absent::ShortAndComparative}, {u"заголовочный", Absent::ShortAndComparative},
+    {u"одинарный", Absent::ShortAndComparative},   {u"любовный", Absent::ShortAndComparative},
+    {u"внутренний", Absent::ShortAndComparative},  {u"общественный", Absent::ShortAndComparative},
+    {u"дополнительный", Absent::ShortAndComparative}, {u"обратный", Absent::ShortAndComparative},
+    // Qualitative adjectives the rules below would take for relational ones:
+    // готов, толков, розов, роднее, деловее are words.
+    {u"новый", Absent::None},      {u"готовый", Absent::None},   {u"толковый", Absent::None},
+    {u"бестолковый", Absent::None}, {u"ласковый", Absent::None}, {u"розовый", Absent::None},
+    {u"лиловый", Absent::None},    {u"малиновый", Absent::None}, {u"сиреневый", Absent::None},
+    {u"вишнёвый", Absent::None},   {u"бирюзовый", Absent::None}, {u"хреновый", Absent::None},
+    {u"бредовый", Absent::None},   {u"фартовый", Absent::None},  {u"образцовый", Absent::None},
+    {u"одинаковый", Absent::None}, {u"родной", Absent::None},    {u"деловой", Absent::None},
 };
 
 // Single forms of the source that are no words: the prepositional of никто
@@ -54,16 +78,46 @@ bool IsParticipial(const QString &lemma, const QString &lemmaTags)
                         [&lemma](const char16_t *kept) { return lemma == QStringView(kept); });
 }
 
+// An adjective of a noun by a suffix that makes relational adjectives only:
+// -иный of animals (куриный, лошадиный; not единый), and -овый, -евый, -ёвый
+// on a noun of the source (газовый of газ, налоговый of налог, почтовый of
+// почта, финансовый of финансы).
+bool IsRelationalBySuffix(const QString &lemma, const SourceLemmas &lemmas)
+{
+    if (lemma.endsWith(u"иный"))
+        return !lemma.endsWith(u"единый");
+    static const QRegularExpression ofNoun(QStringLiteral("^(.{3,})[оеё]вый$"));
+    const QRegularExpressionMatch match = ofNoun.match(lemma);
+    if (!match.hasMatch())
+        return false;
+    const QString stem = match.captured(1);
+    for (const QStringView ending : {u"", u"а", u"я", u"о", u"е", u"ь", u"й", u"ы", u"и"}) {
+        if (lemmas.nouns.contains(stem + ending.toString()))
+            return true;
+    }
+    return false;
+}
+
+// Does anything of the source show the adjective to be qualitative: an
+// adverb (плавно) or a noun of quality (важность) of its stem?
+bool HasQualityWords(const QString &lemma, const SourceLemmas &lemmas)
+{
+    const QString stem = lemma.chopped(2);
+    return lemmas.adverbs.contains(stem + u'о') || lemmas.adverbs.contains(stem + u'е') ||
+           lemmas.nouns.contains(stem + QStringLiteral("ость"));
+}
+
 // What the lexeme has none of, and the count its forms left out go to.
 std::pair<Absent, qint64 *> AbsentOf(const BuiltLexeme &lexeme, const QStringList &tags, const QString &sourceLemma,
-                                     AbsentFormCounts &counts)
+                                     const SourceLemmas &lemmas, AbsentFormCounts &counts)
 {
     for (const ListedAdjective &listed : kListed) {
         if (sourceLemma == QStringView(listed.lemma))
             return {listed.absent, &counts.listed};
     }
     const QString &lemma = lexeme.forms[lexeme.lemmaIndex].word;
-    if (IsParticipial(lemma, tags.at(qsizetype(lexeme.lemmaIndex))))
+    const QString &lemmaTags = tags.at(qsizetype(lexeme.lemmaIndex));
+    if (IsParticipial(lemma, lemmaTags))
         return {Absent::ShortAndComparative, &counts.participial};
     const bool hasShort = std::any_of(tags.begin(), tags.end(), IsShort);
     const bool hasMasculineShort = std::any_of(tags.begin(), tags.end(), [](const QString &formTags) {
@@ -71,7 +125,21 @@ std::pair<Absent, qint64 *> AbsentOf(const BuiltLexeme &lexeme, const QStringLis
     });
     if (hasShort && !hasMasculineShort)
         return {Absent::Short, &counts.noMasculineShort};
+    if (!lemmaTags.startsWith(QLatin1String("ADJF")))
+        return {Absent::None, nullptr};
+    if (IsRelationalBySuffix(lemma, lemmas))
+        return {Absent::ShortAndComparative, &counts.relationalSuffix};
+    if (!hasShort && !HasGrammeme(lemmaTags, u"Qual") && !HasQualityWords(lemma, lemmas))
+        return {Absent::GeneratedComparative, &counts.generatedComparative};
     return {Absent::None, nullptr};
+}
+
+// A comparative the paradigm makes of the stem: -ее, -ей, with or without по-.
+bool IsGeneratedComparative(const QString &form, const QString &lemma)
+{
+    const QString stem = lemma.chopped(2);
+    const QString bare = form.startsWith(u"по") && !stem.startsWith(u"по") ? form.mid(2) : form;
+    return bare == stem + QStringLiteral("ее") || bare == stem + QStringLiteral("ей");
 }
 
 }  // namespace
@@ -81,11 +149,27 @@ QStringList AbsentFormCounts::Lines() const
     return {QStringLiteral("forms left out: short forms without a masculine: %1").arg(noMasculineShort),
             QStringLiteral("forms left out: short forms and comparatives of participial adjectives: %1").arg(participial),
             QStringLiteral("forms left out: short forms and comparatives of listed adjectives: %1").arg(listed),
+            QStringLiteral("forms left out: short forms and comparatives of relational suffixes: %1").arg(relationalSuffix),
+            QStringLiteral("forms left out: generated comparatives of relational adjectives: %1").arg(generatedComparative),
             QStringLiteral("forms left out: single forms that are no words: %1").arg(noWords),
             QStringLiteral("forms added: everyday forms the source lacks: %1").arg(added)};
 }
 
-void DropAbsentForms(BuiltLexeme &lexeme, QStringList &tags, const QString &sourceLemma, AbsentFormCounts &counts)
+SourceLemmas SourceLemmas::Of(const OpenCorpora &corpus, const std::vector<SourceLexeme> &lexemes)
+{
+    SourceLemmas lemmas;
+    for (const SourceLexeme &lexeme : lexemes) {
+        const QString &tags = corpus.tags().at(corpus.paradigms()[lexeme.paradigmId].tagIds[0]);
+        if (tags.startsWith(QLatin1String("NOUN")))
+            lemmas.nouns.insert(lexeme.lemma);
+        else if (tags.startsWith(QLatin1String("ADVB")))
+            lemmas.adverbs.insert(lexeme.lemma);
+    }
+    return lemmas;
+}
+
+void DropAbsentForms(BuiltLexeme &lexeme, QStringList &tags, const QString &sourceLemma, const SourceLemmas &lemmas,
+                     AbsentFormCounts &counts)
 {
     const auto noWord = [&sourceLemma](const QString &word) {
         return std::any_of(std::begin(kNoWords), std::end(kNoWords), [&](const NoWord &listed) {
@@ -93,16 +177,19 @@ void DropAbsentForms(BuiltLexeme &lexeme, QStringList &tags, const QString &sour
         });
     };
     // Not a structured binding: clang 14 lets no lambda capture one.
-    const std::pair<Absent, qint64 *> found = AbsentOf(lexeme, tags, sourceLemma, counts);
+    const std::pair<Absent, qint64 *> found = AbsentOf(lexeme, tags, sourceLemma, lemmas, counts);
     const Absent absent = found.first;
     qint64 *const count = found.second;
     if (absent == Absent::None && !std::any_of(lexeme.forms.begin(), lexeme.forms.end(),
                                                [&](const SourceForm &form) { return noWord(form.word); }))
         return;
-    const auto leftOut = [absent](const QString &formTags) {
+    const QString lemma = lexeme.forms[lexeme.lemmaIndex].word;
+    const auto leftOut = [absent, &lemma](const SourceForm &form, const QString &formTags) {
         const bool shortForm = IsShort(formTags) && (absent == Absent::Short || absent == Absent::ShortAndComparative);
         const bool comparative =
-            IsComparative(formTags) && (absent == Absent::Comparative || absent == Absent::ShortAndComparative);
+            IsComparative(formTags) &&
+            (absent == Absent::Comparative || absent == Absent::ShortAndComparative ||
+             (absent == Absent::GeneratedComparative && IsGeneratedComparative(form.word, lemma)));
         return shortForm || comparative;
     };
     BuiltLexeme kept;
@@ -113,7 +200,7 @@ void DropAbsentForms(BuiltLexeme &lexeme, QStringList &tags, const QString &sour
             ++counts.noWords;
             continue;
         }
-        if (i != lexeme.lemmaIndex && leftOut(formTags)) {
+        if (i != lexeme.lemmaIndex && leftOut(lexeme.forms[i], formTags)) {
             ++*count;
             continue;
         }

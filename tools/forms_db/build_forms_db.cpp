@@ -29,7 +29,7 @@ PreparedLexeme Prepare(BuiltLexeme lexeme, const SourceLexeme &source, const Bui
     QStringList tags;
     for (const SourceForm &form : lexeme.forms)
         tags.append(sources.corpus.tags().at(form.tagId));
-    DropAbsentForms(lexeme, tags, source.lemma, corrections.absentForms);
+    DropAbsentForms(lexeme, tags, source.lemma, sources.lemmas, corrections.absentForms);
     corrections.absentForms.added += AddMissingForms(lexeme, tags, source.lemma, sources.corpus.tags());
     CorrectSpelling(lexeme, tags, source.lemma, corrections);
     const QStringList lemmas{lexeme.forms[lexeme.lemmaIndex].word, source.lemma};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "absent_forms.h"
 #include "corpus_tag_counts.h"
 #include "opencorpora.h"
 #include "stress_dictionary.h"
@@ -20,6 +21,7 @@ struct BuildSources {
     QList<EyoWord> safeYo;
     QList<EyoWord> notSafeYo;
     const CorpusTagCounts *tagCounts = nullptr;  // orders the lexemes of a rank; none keeps the source order
+    SourceLemmas lemmas;                          // of the whole source, for the rules on absent forms
 };
 
 struct BuildReport {

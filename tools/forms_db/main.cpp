@@ -70,6 +70,7 @@ int main(int argc, char *argv[])
         std::size_t keyCount = 0;
         std::vector<SourceLexeme> lexemes = corpus.ReadLexemes(&keyCount);
         Say(QStringLiteral("  %1 keys, %2 source lexemes").arg(keyCount).arg(lexemes.size()));
+        SourceLemmas lemmas = SourceLemmas::Of(corpus, lexemes);
         if (parser.isSet(holdOutOption)) {
             const int percent = parser.value(holdOutOption).toInt();
             std::vector<SourceLexeme> kept;
@@ -101,7 +102,8 @@ int main(int argc, char *argv[])
         const QDir eyo(parser.value(eyoOption));
         BuildSources sources{corpus, std::move(lexemes), stress,
                              ReadEyoList(eyo.filePath(QStringLiteral("safe.txt"))),
-                             ReadEyoList(eyo.filePath(QStringLiteral("not_safe.txt"))), &tagCounts};
+                             ReadEyoList(eyo.filePath(QStringLiteral("not_safe.txt"))), &tagCounts,
+                             std::move(lemmas)};
         Say(QStringLiteral("Writing %1...").arg(parser.value(outputOption)));
         const BuildReport report = BuildFormsDb(sources, parser.value(outputOption), Say);
         Say(QStringLiteral("Done in %1 s: %2 lexemes, %3 rows, %4 with a stress mark, %5 ё spellings.")

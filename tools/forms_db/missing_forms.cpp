@@ -10,12 +10,19 @@ struct MissingForm {
     const char *tag;
 };
 
+// много and немного decline as the plural of the source's многий and немногий;
+// мало, немало and достаточно have no case forms but the nominative and the
+// accusative, so their other cells stay empty.
 constexpr MissingForm kMissing[] = {
     {u"ничто", "NPRO,neut sing,nomn", u"ничто", "NPRO,neut sing,accs"},
     {u"много", "NUMR nomn", u"многих", "NUMR gent"},
     {u"много", "NUMR nomn", u"многим", "NUMR datv"},
     {u"много", "NUMR nomn", u"многими", "NUMR ablt"},
     {u"много", "NUMR nomn", u"многих", "NUMR loct"},
+    {u"немного", "NUMR nomn", u"немногих", "NUMR gent"},
+    {u"немного", "NUMR nomn", u"немногим", "NUMR datv"},
+    {u"немного", "NUMR nomn", u"немногими", "NUMR ablt"},
+    {u"немного", "NUMR nomn", u"немногих", "NUMR loct"},
 };
 
 }  // namespace
