@@ -146,7 +146,7 @@ void TestFormsDbBuilder::initTestCase()
              {"прошлый", "ADJF"}, {"никто", "NPRO"},    {"ничто", "NPRO"},    {"много", "NUMR"},
              {"немного", "NUMR"}, {"мало", "NUMR"},    {"системный", "ADJF"}, {"газовый", "ADJF"},
              {"куриный", "ADJF"}, {"лесной", "ADJF"},   {"ранний", "ADJF"},  {"готовый", "ADJF"},
-             {"новый", "ADJF"},   {"родной", "ADJF"}})
+             {"новый", "ADJF"},   {"родной", "ADJF"},   {"покрывной", "ADJF"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит; every lexeme of the words whose
@@ -636,7 +636,7 @@ void TestFormsDbBuilder::absentShortFormsAndComparativesAreLeftOut()
     // Relational adjectives: by their suffix (газовый of газ, куриный), with
     // no short form nor word of quality (лесной), or listed (системный).
     for (const char *absent : {"последня", "последни", "настоящ", "настояща", "прошл", "попрошлее", "подолжнее",
-                               "системен", "системнее", "газов", "газовее", "курин", "курины", "леснее", "полеснее"})
+                               "системен", "системнее", "газов", "газовее", "курин", "курины", "леснее", "полеснее", "покрывнее", "попокрывнее"})
         QVERIFY2(count(QString::fromUtf8(absent)) == 0, absent);
     for (const char *real : {"должен", "должна", "хорош", "лучше", "получше", "красив", "красивее", "прав", "готов",
                              "нов", "новее", "раньше", "пораньше", "роднее"})

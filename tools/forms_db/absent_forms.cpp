@@ -37,13 +37,15 @@ constexpr ListedAdjective kListed[] = {
     {u"внутренний", Absent::ShortAndComparative},  {u"общественный", Absent::ShortAndComparative},
     {u"дополнительный", Absent::ShortAndComparative}, {u"обратный", Absent::ShortAndComparative},
     // Qualitative adjectives the rules below would take for relational ones:
-    // готов, толков, розов, роднее, деловее are words.
+    // готов, толков, розов, роднее, деловее, ручнее are words.
     {u"новый", Absent::None},      {u"готовый", Absent::None},   {u"толковый", Absent::None},
     {u"бестолковый", Absent::None}, {u"ласковый", Absent::None}, {u"розовый", Absent::None},
     {u"лиловый", Absent::None},    {u"малиновый", Absent::None}, {u"сиреневый", Absent::None},
     {u"вишнёвый", Absent::None},   {u"бирюзовый", Absent::None}, {u"хреновый", Absent::None},
     {u"бредовый", Absent::None},   {u"фартовый", Absent::None},  {u"образцовый", Absent::None},
     {u"одинаковый", Absent::None}, {u"родной", Absent::None},    {u"деловой", Absent::None},
+    {u"ручной", Absent::None},     {u"рисковой", Absent::None},  {u"рисковый", Absent::None},
+    {u"продувной", Absent::None},  {u"соловый", Absent::None},
 };
 
 // Single forms of the source that are no words: the prepositional of никто
@@ -138,8 +140,11 @@ std::pair<Absent, qint64 *> AbsentOf(const BuiltLexeme &lexeme, const QStringLis
 bool IsGeneratedComparative(const QString &form, const QString &lemma)
 {
     const QString stem = lemma.chopped(2);
-    const QString bare = form.startsWith(u"по") && !stem.startsWith(u"по") ? form.mid(2) : form;
-    return bare == stem + QStringLiteral("ее") || bare == stem + QStringLiteral("ей");
+    for (const QString &generated : {stem + QStringLiteral("ее"), stem + QStringLiteral("ей")}) {
+        if (form == generated || form == QStringLiteral("по") + generated)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
