@@ -53,8 +53,14 @@ StressLookup::StressLookup(const QString &path)
 {
     OnDictionary(path_, [&] {
         database_ = SqliteDatabase(path, SqliteDatabase::Mode::ReadOnly);
-        accents_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select accent, prop from forms_view where word = ?"));
+        accents_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select accent, prop, initform_id from forms_view where word = ?"));
         yo_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select str_yo from yo where str = ?"));
+        SqliteStatement hasCounts(database_, QStringLiteral("select 1 from sqlite_master where name = 'corpus_counts'"));
+        if (hasCounts.step()) {
+            corpusCounts_ = std::make_unique<SqliteStatement>(
+                database_, QStringLiteral("select t.prop, c.count from corpus_counts c join tags t on t.id = c.tag_id"
+                                          " where c.word = ?"));
+        }
     });
 }
 
@@ -70,6 +76,7 @@ StressReading StressLookup::KindOf(const QString &tags)
     kind.properName = IsProperName(tags);
     kind.marked = IsMarkedReading(tags);
     kind.grammemes = GrammemeBits(tags);
+    kind.tag = int(kinds_.size());
     kinds_.insert(tags, kind);
     return kind;
 }
@@ -81,18 +88,43 @@ QList<StressReading> StressLookup::Readings(const QString &lowerCaseForm)
     const QList<StressReading> result = OnDictionary(path_, [&] {
         accents_->reset();
         accents_->bindText(1, lowerCaseForm);
-        QList<StressReading> readings;
+        QList<QPair<QString, StressReading>> tagged;
         while (accents_->step()) {
-            StressReading reading = KindOf(accents_->columnText(1));
+            const QString tags = accents_->columnText(1);
+            StressReading reading = KindOf(tags);
             reading.accent = std::max(0, accents_->columnInt(0));
-            readings.append(reading);
+            reading.lexeme = accents_->columnInt(2);
+            tagged.append({tags, reading});
         }
+        if (corpusCounts_ && !tagged.isEmpty())
+            AddCorpusCounts(lowerCaseForm, tagged);
+        QList<StressReading> readings;
+        readings.reserve(tagged.size());
+        for (const auto &[tags, reading] : std::as_const(tagged))
+            readings.append(reading);
         return readings;
     });
     if (remembered_.size() >= kRememberedWords)
         remembered_.clear();
     remembered_.insert(lowerCaseForm, result);
     return result;
+}
+
+// The corpus spells the word with е, and counts each tag of it; a tag it
+// never met counts 0, where it met the word at all.
+void StressLookup::AddCorpusCounts(const QString &lowerCaseForm, QList<QPair<QString, StressReading>> &readings)
+{
+    QString eWord = lowerCaseForm;
+    eWord.replace(u'ё', u'е');
+    corpusCounts_->reset();
+    corpusCounts_->bindText(1, eWord);
+    QHash<QString, int> counts;
+    while (corpusCounts_->step())
+        counts.insert(corpusCounts_->columnText(0), corpusCounts_->columnInt(1));
+    if (counts.isEmpty())
+        return;
+    for (auto &[tags, reading] : readings)
+        reading.corpusCount = counts.value(tags);
 }
 
 std::optional<QString> StressLookup::RestoredYo(const QString &form)

@@ -47,6 +47,9 @@ struct StressReading {
     bool properName = false;  // Name, Surn, Patr, Geox, Orgn or Trad
     bool marked = false;      // archaic, informal, distorted, erroneous or a variant
     quint32 grammemes = 0;    // ReadingGrammeme bits
+    int tag = -1;             // the tag string, numbered as met: readings of one tag share it
+    int corpusCount = -1;     // how often the corpus reads the word so; -1: the corpus lacks the word
+    int lexeme = 0;           // the id of its lemma's row
 
     bool has(quint32 bits) const { return (grammemes & bits) != 0; }
     quint32 grammaticalCase() const { return grammemes & kCases; }
@@ -70,11 +73,13 @@ public:
 
 private:
     StressReading KindOf(const QString &tags);
+    void AddCorpusCounts(const QString &lowerCaseForm, QList<QPair<QString, StressReading>> &readings);
 
     QString path_;
     SqliteDatabase database_;
     std::unique_ptr<SqliteStatement> accents_;
     std::unique_ptr<SqliteStatement> yo_;
+    std::unique_ptr<SqliteStatement> corpusCounts_;  // none in a dictionary without the counts
     QHash<QString, QList<StressReading>> remembered_;
     QHash<QString, StressReading> kinds_;
 };

@@ -5,6 +5,7 @@
 #include "render/letters.h"
 #include "render/stress.h"
 #include "render/syllables.h"
+#include "textmode/common_reading.h"
 
 #include <QIODevice>
 
@@ -174,8 +175,13 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
             return restored;
     }
     std::optional<int> accent = AgreedAccent(likely);
-    if (!accent)
-        accent = AgreedAccent(ReadingsAfter(before_, lower, likely));
+    if (!accent) {
+        const QList<StressReading> after = ReadingsAfter(before_, lower, likely);
+        accent = AgreedAccent(after);
+        // A capital inside a sentence may mean another word than the common one (Го́спода).
+        if (!accent && wordCase != WordCase::CapitalInSentence)
+            accent = CommonAccent(after);
+    }
     if (!accent || *accent == 0)
         return std::nullopt;
     const std::optional<qsizetype> index = StressVowelIndex(lower, *accent);

@@ -34,7 +34,7 @@ public:
 // lower-case word is no name, a capitalised one inside a sentence likely is.
 // A word with one vowel, a word the dictionary lacks, a word whose likely
 // readings disagree on the stress (замок) and the word before does not
-// settle (see ReadingsAfter), a word whose ё twin is stressed
+// settle (see ReadingsAfter) nor the corpus (see CommonAccent), a word whose ё twin is stressed
 // elsewhere (слезы, слёзы) and a word that already carries a mark (an
 // apostrophe or an acute accent next to it) stay as they are.
 class TextAnnotator {

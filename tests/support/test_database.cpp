@@ -67,6 +67,22 @@ void AddEndingTable(const QString &path, const QString &inserts)
         " stress_known integer not null);") + inserts);
 }
 
+void AddCorpusCounts(const QString &path, const QList<CorpusCountRow> &counts)
+{
+    SqliteDatabase database(path, SqliteDatabase::Mode::Create);
+    database.exec(QStringLiteral("create table corpus_counts(word text not null, tag_id integer not null,"
+                                 " count integer not null, primary key(word, tag_id)) without rowid;"));
+    SqliteStatement insert(database, QStringLiteral("insert into corpus_counts"
+                                                    " select ?, id, ? from tags where prop = ?"));
+    for (const CorpusCountRow &row : counts) {
+        insert.bindText(1, row.word);
+        insert.bindInt64(2, row.count);
+        insert.bindText(3, row.prop);
+        insert.step();
+        insert.reset();
+    }
+}
+
 QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags, int lemmaIndex)
 {
     QList<FormRow> rows;

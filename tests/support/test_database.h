@@ -34,6 +34,16 @@ void WriteTestDatabase(const QString &path, const QList<FormRow> &forms,
 // insert statements into guess_paradigms and guess_endings) add.
 void AddEndingTable(const QString &path, const QString &inserts);
 
+// Adds the corpus counts of readings to the forms.db at path, laid out as
+// the builder writes them: how often the corpus reads word (written with е)
+// with the tag string prop, which a form of the file must have.
+struct CorpusCountRow {
+    QString word;
+    QString prop;
+    int count;
+};
+void AddCorpusCounts(const QString &path, const QList<CorpusCountRow> &counts);
+
 // One lexeme: rows numbered from firstId, the row at lemmaIndex being the lemma.
 QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags, int lemmaIndex = 0);
 

@@ -80,6 +80,43 @@ QList<FormRow> Neighbours()
            + Row(76, "крови", "NOUN,inan,femn sing,gent", 1) + Row(77, "крови", "NOUN,inan,femn sing,loc2", 2);
 }
 
+// Words whose readings the corpus counts, with the counts the real
+// dictionary has for them (those of после are in CorpusCounts).
+QList<FormRow> Counted()
+{
+    return Row(70, "тому", "ADJF,Apro,Subx,Anph masc,sing,datv", 2)  // тому́, of тот
+           + Row(71, "тому", "ADJF,Apro,Subx,Anph neut,sing,datv", 2)
+           + Row(72, "тому", "NOUN,inan,masc sing,datv", 1)  // то́му, of том
+           + Row(73, "к", "PREP", 0)
+           + Row(74, "целую", "ADJF,Qual femn,sing,accs", 1)  // це́лую
+           + Row(75, "целую", "VERB,impf,tran sing,1per,pres,indc", 2)  // целу́ю
+           + Row(76, "дорога", "NOUN,inan,femn sing,nomn", 2)  // доро́га
+           + Row(77, "дорога", "ADJS,Qual femn,sing", 1)  // до́рога
+           + Lexeme(78, {{"вода", "NOUN,inan,femn sing,nomn"}, {"воды", "NOUN,inan,femn sing,gent"},
+                         {"воды", "NOUN,inan,femn plur,nomn"}, {"воды", "NOUN,inan,femn plur,accs"}});
+}
+
+QList<CorpusCountRow> CorpusCounts()
+{
+    return {{"тому", "ADJF,Apro,Subx,Anph masc,sing,datv", 5}, {"тому", "ADJF,Apro,Subx,Anph neut,sing,datv", 33},
+            {"тому", "NOUN,inan,masc sing,datv", 1},         {"после", "PREP", 12},
+            {"после", "ADVB", 1},                            {"после", "NOUN,anim,masc sing,loct", 1},
+            {"целую", "ADJF,Qual femn,sing,accs", 19},       {"целую", "VERB,impf,tran sing,1per,pres,indc", 2},
+            {"дорога", "NOUN,inan,femn sing,nomn", 55},      {"дорога", "ADJS,Qual femn,sing", 3},
+            {"воды", "NOUN,inan,femn sing,gent", 153},       {"воды", "NOUN,inan,femn plur,nomn", 2},
+            {"воды", "NOUN,inan,femn plur,accs", 3}};
+}
+
+// Sets the accents of the rows of вода's lexeme: вода́, воды́, во́ды, во́ды.
+QList<FormRow> WithWaterAccents(QList<FormRow> rows)
+{
+    for (FormRow &row : rows) {
+        if (row.id >= 78 && row.id <= 81)
+            row.accent = row.id <= 79 ? 2 : 1;
+    }
+    return rows;
+}
+
 }  // namespace
 
 class TestTextAnnotator : public QObject {
@@ -91,10 +128,13 @@ private slots:
     void likelyReadingsDecide();
     void neighboursDecide_data();
     void neighboursDecide();
+    void commonReadingWins_data();
+    void commonReadingWins();
 
 private:
     QTemporaryDir dir_;
     QString db_;
+    QString countedDb_;  // with the corpus counts of readings
 };
 
 void TestTextAnnotator::initTestCase()
@@ -102,6 +142,9 @@ void TestTextAnnotator::initTestCase()
     db_ = dir_.filePath(QStringLiteral("forms.db"));
     WriteTestDatabase(db_, Dictionary() + Neighbours(),
                       {{QStringLiteral("нее"), QStringLiteral("неё")}, {QStringLiteral("все-таки"), QStringLiteral("всё-таки")}});
+    countedDb_ = dir_.filePath(QStringLiteral("counted.db"));
+    WriteTestDatabase(countedDb_, Dictionary() + Neighbours() + WithWaterAccents(Counted()));
+    AddCorpusCounts(countedDb_, CorpusCounts());
 }
 
 void TestTextAnnotator::likelyReadingsDecide_data()
@@ -167,6 +210,29 @@ void TestTextAnnotator::neighboursDecide()
     QFETCH(QString, text);
     QFETCH(QString, marked);
     StressLookup stress(db_);
+    TextAnnotator annotator(stress, {});
+    QCOMPARE(AnnotateText(annotator, text), marked);
+}
+
+void TestTextAnnotator::commonReadingWins_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("a reading the corpus meets 38 times to 1") << "к тому" << "к том'у";
+    QTest::newRow("where no neighbour tells") << "мама, после" << "м'ама, п'осле";
+    QTest::newRow("a neighbour says otherwise") << "о после" << "о посл'е";
+    QTest::newRow("19 times to 2 is not enough") << "целую" << "целую";
+    QTest::newRow("a short adjective may be the predicate") << "дорога" << "дорога";
+    QTest::newRow("case forms of one lexeme") << "воды" << "воды";
+    QTest::newRow("a capital inside a sentence") << "мама Тому" << "м'ама Тому";
+    QTest::newRow("a word the corpus lacks") << "ядра" << "ядра";
+}
+
+void TestTextAnnotator::commonReadingWins()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, marked);
+    StressLookup stress(countedDb_);
     TextAnnotator annotator(stress, {});
     QCOMPARE(AnnotateText(annotator, text), marked);
 }

@@ -1,6 +1,7 @@
 #include "build_forms_db.h"
 #include "engine/decline_command.h"
 #include "engine/sqlite_database.h"
+#include "engine/stress_lookup.h"
 #include "lexeme_rank.h"
 #include "support/files.h"
 #include "support/full_disk.h"
@@ -76,6 +77,7 @@ private slots:
     void stressCorrections_data();
     void stressCorrections();
     void yoRules();
+    void corpusCountsOfReadings();
     void statementsAreIndexSearches();
     void failedBuildLeavesTargetUntouched();
     void fullDiskLeavesTargetUntouched();
@@ -735,6 +737,23 @@ void TestFormsDbBuilder::yoRules()
     QCOMPARE(yo.drops().eSpellingCommonForm, 1);  // нёбо: небо
 }
 
+// Running text weighs a word's readings by how often the corpus meets each.
+void TestFormsDbBuilder::corpusCountsOfReadings()
+{
+    StressLookup stress(smallDb_);
+    QMap<int, int> countOfAccent;  // того́ of тот, То́го the country
+    for (const StressReading &reading : stress.Readings(QStringLiteral("того")))
+        countOfAccent[reading.accent] += reading.corpusCount;
+    QCOMPARE(countOfAccent, (QMap<int, int>{{1, 6}, {2, 136}}));
+    // A word the corpus never met: nothing to weigh.
+    for (const StressReading &reading : stress.Readings(QStringLiteral("лекарствами")))
+        QCOMPARE(reading.corpusCount, -1);
+    // One the corpus spells with е, looked up with ё.
+    const QList<StressReading> yo = stress.Readings(QStringLiteral("всё"));
+    QVERIFY(!yo.isEmpty());
+    QVERIFY(std::all_of(yo.cbegin(), yo.cend(), [](const StressReading &reading) { return reading.corpusCount >= 0; }));
+}
+
 void TestFormsDbBuilder::statementsAreIndexSearches()
 {
     SqliteDatabase database(smallDb_, SqliteDatabase::Mode::ReadOnly);
@@ -742,7 +761,8 @@ void TestFormsDbBuilder::statementsAreIndexSearches()
              QStringLiteral("select str_yo from yo where str= :STR "),
              QStringLiteral("select initform_id,prop from forms_view where word=:WORD group by initform_id;"),
              QStringLiteral("select word,prop from forms_view where id=:ID;"),
-             QStringLiteral("select word,prop,accent from forms_view where initform_id=:ID;")}) {
+             QStringLiteral("select word,prop,accent from forms_view where initform_id=:ID;"),
+             QStringLiteral("select t.prop, c.count from corpus_counts c join tags t on t.id = c.tag_id where c.word = ?")}) {
         SqliteStatement plan(database, QStringLiteral("explain query plan ") + statement);
         plan.bindText(1, QStringLiteral("1"));
         QStringList steps;

@@ -137,6 +137,22 @@ std::vector<NumberedLexeme> NumberLexemes(const BuildSources &sources, const Lex
     return numbered;
 }
 
+// Each reading's occurrences, rounded to whole ones; a reading seen less
+// than half a time is left out, as one never seen.
+qint64 WriteCorpusCounts(const CorpusTagCounts &counts, FormsDbWriter &writer)
+{
+    qint64 rows = 0;
+    for (auto word = counts.all().cbegin(); word != counts.all().cend(); ++word) {
+        for (const CorpusTagCounts::Reading &reading : word.value()) {
+            if (const int count = qRound(reading.count); count > 0) {
+                writer.AddCorpusCount(word.key(), reading.tagId, count);
+                ++rows;
+            }
+        }
+    }
+    return rows;
+}
+
 }  // namespace
 
 BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, const ProgressReporter &progress)
@@ -178,6 +194,11 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     report.ruleCounts << QStringLiteral("ё rows dropped: ё spelling no form %1, е spelling a form of a common word %2")
                              .arg(yo.drops().yoSpellingNoForm)
                              .arg(yo.drops().eSpellingCommonForm);
+
+    if (sources.tagCounts) {
+        progress(QStringLiteral("Writing the corpus counts of each reading..."));
+        report.ruleCounts << QStringLiteral("corpus counts of readings: %1").arg(WriteCorpusCounts(*sources.tagCounts, writer));
+    }
 
     progress(QStringLiteral("Writing the ending table for words the dictionary lacks..."));
     report.ruleCounts << QStringLiteral("ending rows for words the dictionary lacks: %1").arg(endings.Write(writer.database()));

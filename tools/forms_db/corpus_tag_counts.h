@@ -29,6 +29,9 @@ public:
 
     qsizetype wordCount() const { return readings_.size(); }
 
+    // Every word the corpus has (written with е) and its readings.
+    const QHash<QString, QList<Reading>> &all() const { return readings_; }
+
 private:
     QHash<QString, QList<Reading>> readings_;
 };

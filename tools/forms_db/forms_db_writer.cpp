@@ -24,6 +24,10 @@ FormsDbWriter::FormsDbWriter(const QString &targetPath, const QStringList &tags)
         "create table lexemes(id integer primary key, first_id integer not null, last_id integer not null);"
         "create table yo(str text primary key, str_yo text not null) without rowid;"
         "create table yo_spellings(str text not null, str_yo text not null, primary key(str, str_yo)) without rowid;"
+        // Occurrences of each reading of a word in OpenCorpora's disambiguated
+        // corpus, by its spelling with е: running text weighs rare readings by it.
+        "create table corpus_counts(word text not null, tag_id integer not null, count integer not null,"
+        " primary key(word, tag_id)) without rowid;"
         // A lexeme's rows have consecutive ids, so its forms are a range of
         // the forms table: the view finds them without an index of their own.
         "create view forms_view as select f.id as id, f.word as word, t.prop as prop,"
@@ -42,6 +46,10 @@ FormsDbWriter::FormsDbWriter(const QString &targetPath, const QStringList &tags)
     insertYo_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("insert into yo values(?, ?)"));
     insertYoSpelling_ =
         std::make_unique<SqliteStatement>(database_, QStringLiteral("insert or ignore into yo_spellings values(?, ?)"));
+    insertCorpusCount_ =
+        std::make_unique<SqliteStatement>(database_, QStringLiteral(
+        // A word the corpus spells both with ё and with е adds up.
+        "insert into corpus_counts values(?, ?, ?) on conflict(word, tag_id) do update set count = count + excluded.count"));
 }
 
 FormsDbWriter::~FormsDbWriter()
@@ -89,12 +97,22 @@ void FormsDbWriter::AddYoSpelling(const QString &str, const QString &strYo)
     insertYoSpelling_->reset();
 }
 
+void FormsDbWriter::AddCorpusCount(const QString &eWord, int tagId, int count)
+{
+    insertCorpusCount_->bindText(1, eWord);
+    insertCorpusCount_->bindInt64(2, tagId);
+    insertCorpusCount_->bindInt64(3, count);
+    insertCorpusCount_->step();
+    insertCorpusCount_->reset();
+}
+
 void FormsDbWriter::ReleaseStatements()
 {
     insertForm_.reset();
     insertLexeme_.reset();
     insertYo_.reset();
     insertYoSpelling_.reset();
+    insertCorpusCount_.reset();
 }
 
 void FormsDbWriter::Finish()

@@ -29,6 +29,8 @@ public:
     // One form spelled with ё, under its spelling with е (every one, not only
     // the certain ones of the yo table).
     void AddYoSpelling(const QString &str, const QString &strYo);
+    // How often the corpus reads the word (written with е) with the tag.
+    void AddCorpusCount(const QString &eWord, int tagId, int count);
 
     // Builds the indexes, closes the file and moves it into place.
     void Finish();
@@ -48,6 +50,7 @@ private:
     std::unique_ptr<SqliteStatement> insertLexeme_;
     std::unique_ptr<SqliteStatement> insertYo_;
     std::unique_ptr<SqliteStatement> insertYoSpelling_;
+    std::unique_ptr<SqliteStatement> insertCorpusCount_;
     qint64 nextId_ = 1;
     bool finished_ = false;
 };
