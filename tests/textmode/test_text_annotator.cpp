@@ -84,15 +84,15 @@ QList<FormRow> Neighbours()
 // dictionary has for them (those of после are in CorpusCounts).
 QList<FormRow> Counted()
 {
-    return Row(70, "тому", "ADJF,Apro,Subx,Anph masc,sing,datv", 2)  // тому́, of тот
-           + Row(71, "тому", "ADJF,Apro,Subx,Anph neut,sing,datv", 2)
-           + Row(72, "тому", "NOUN,inan,masc sing,datv", 1)  // то́му, of том
-           + Row(73, "к", "PREP", 0)
-           + Row(74, "целую", "ADJF,Qual femn,sing,accs", 1)  // це́лую
-           + Row(75, "целую", "VERB,impf,tran sing,1per,pres,indc", 2)  // целу́ю
-           + Row(76, "дорога", "NOUN,inan,femn sing,nomn", 2)  // доро́га
-           + Row(77, "дорога", "ADJS,Qual femn,sing", 1)  // до́рога
-           + Lexeme(78, {{"вода", "NOUN,inan,femn sing,nomn"}, {"воды", "NOUN,inan,femn sing,gent"},
+    return Row(100, "тому", "ADJF,Apro,Subx,Anph masc,sing,datv", 2)  // тому́, of тот
+           + Row(101, "тому", "ADJF,Apro,Subx,Anph neut,sing,datv", 2)
+           + Row(102, "тому", "NOUN,inan,masc sing,datv", 1)  // то́му, of том
+           + Row(103, "к", "PREP", 0)
+           + Row(104, "целую", "ADJF,Qual femn,sing,accs", 1)  // це́лую
+           + Row(105, "целую", "VERB,impf,tran sing,1per,pres,indc", 2)  // целу́ю
+           + Row(106, "дорога", "NOUN,inan,femn sing,nomn", 2)  // доро́га
+           + Row(107, "дорога", "ADJS,Qual femn,sing", 1)  // до́рога
+           + Lexeme(108, {{"вода", "NOUN,inan,femn sing,nomn"}, {"воды", "NOUN,inan,femn sing,gent"},
                          {"воды", "NOUN,inan,femn plur,nomn"}, {"воды", "NOUN,inan,femn plur,accs"}});
 }
 
@@ -111,8 +111,8 @@ QList<CorpusCountRow> CorpusCounts()
 QList<FormRow> WithWaterAccents(QList<FormRow> rows)
 {
     for (FormRow &row : rows) {
-        if (row.id >= 78 && row.id <= 81)
-            row.accent = row.id <= 79 ? 2 : 1;
+        if (row.id >= 108 && row.id <= 111)
+            row.accent = row.id <= 109 ? 2 : 1;
     }
     return rows;
 }
