@@ -61,10 +61,21 @@ StressLookup::StressLookup(const QString &path)
                 database_, QStringLiteral("select t.prop, c.count from corpus_counts c join tags t on t.id = c.tag_id"
                                           " where c.word = ?"));
         }
+        if (HasTable(QStringLiteral("yo_spellings")))
+            yoSpellings_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select str_yo from yo_spellings where str = ?"));
+        if (HasTable(QStringLiteral("listed_stress")))
+            listed_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select accent from listed_stress where word = ?"));
     });
 }
 
 StressLookup::~StressLookup() = default;
+
+bool StressLookup::HasTable(const QString &name)
+{
+    SqliteStatement query(database_, QStringLiteral("select 1 from sqlite_master where type = 'table' and name = ?"));
+    query.bindText(1, name);
+    return query.step();
+}
 
 // What a tag string says of a reading, worked out once per tag string (the
 // dictionary has a few thousand).
@@ -125,6 +136,31 @@ void StressLookup::AddCorpusCounts(const QString &lowerCaseForm, QList<QPair<QSt
         return;
     for (auto &[tags, reading] : readings)
         reading.corpusCount = counts.value(tags);
+}
+
+int StressLookup::ListedAccent(const QString &lowerCaseForm)
+{
+    if (!listed_)
+        return 0;
+    return OnDictionary(path_, [&] {
+        listed_->reset();
+        listed_->bindText(1, lowerCaseForm);
+        return listed_->step() ? std::max(0, listed_->columnInt(0)) : 0;
+    });
+}
+
+QStringList StressLookup::YoSpellings(const QString &form)
+{
+    if (!yoSpellings_)
+        return {};
+    return OnDictionary(path_, [&] {
+        yoSpellings_->reset();
+        yoSpellings_->bindText(1, form);
+        QStringList spellings;
+        while (yoSpellings_->step())
+            spellings.append(yoSpellings_->columnText(0));
+        return spellings;
+    });
 }
 
 std::optional<QString> StressLookup::RestoredYo(const QString &form)

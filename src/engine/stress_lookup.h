@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -68,18 +69,29 @@ public:
     // Every reading of the lower-case form; none when the form is unknown.
     QList<StressReading> Readings(const QString &lowerCaseForm);
 
+    // The stress the stress lists give a form no lexeme has (полужи́рным),
+    // where the dictionary carries them; 0 when it has none.
+    int ListedAccent(const QString &lowerCaseForm);
+
     // The form written with "ё" where the dictionary restores it, else nothing.
     std::optional<QString> RestoredYo(const QString &form);
+
+    // Every form of the dictionary spelled with "ё" that form, written with
+    // "е", may stand for (твердо: твёрдо); none without the yo_spellings table.
+    QStringList YoSpellings(const QString &form);
 
 private:
     StressReading KindOf(const QString &tags);
     void AddCorpusCounts(const QString &lowerCaseForm, QList<QPair<QString, StressReading>> &readings);
+    bool HasTable(const QString &name);
 
     QString path_;
     SqliteDatabase database_;
     std::unique_ptr<SqliteStatement> accents_;
     std::unique_ptr<SqliteStatement> yo_;
     std::unique_ptr<SqliteStatement> corpusCounts_;  // none in a dictionary without the counts
+    std::unique_ptr<SqliteStatement> yoSpellings_;  // none in a dictionary without yo_spellings
+    std::unique_ptr<SqliteStatement> listed_;  // none in a dictionary without listed_stress
     QHash<QString, QList<StressReading>> remembered_;
     QHash<QString, StressReading> kinds_;
 };

@@ -174,6 +174,13 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
         if (const std::optional<qsizetype> restored = RestoredYoIndex(lower, wordCase))
             return restored;
     }
+    if (readings.isEmpty()) {
+        // A word the stress lists know but the dictionary lacks (полужи́рным);
+        // not a name inside a sentence, which the lists may know only as
+        // another word (Роде́н, not ро́ден).
+        const int listed = wordCase == WordCase::CapitalInSentence ? 0 : stress_.ListedAccent(lower);
+        return listed > 0 ? StressVowelIndex(lower, listed) : std::nullopt;
+    }
     std::optional<int> accent = AgreedAccent(likely);
     if (!accent) {
         const QList<StressReading> after = ReadingsAfter(before_, lower, likely);
@@ -193,20 +200,36 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
     return index;
 }
 
-// The stress of the ё spelling the dictionary restores, at the same place.
+// The stress of the ё spelling the dictionary restores, at the same place;
+// without one, of the ё spellings the word may stand for, where they all
+// put it on the same letter (твердо: твёрдо).
 std::optional<qsizetype> TextAnnotator::RestoredYoIndex(const QString &lower, WordCase wordCase)
 {
-    const std::optional<QString> restored = stress_.RestoredYo(lower);
-    if (!restored || restored->size() != lower.size())
+    if (const std::optional<QString> restored = stress_.RestoredYo(lower))
+        return YoSpellingIndex(*restored, lower, wordCase);
+    std::optional<qsizetype> agreed;
+    for (const QString &spelling : stress_.YoSpellings(lower)) {
+        const std::optional<qsizetype> index = YoSpellingIndex(spelling, lower, wordCase);
+        if (!index || (agreed && *agreed != *index))
+            return std::nullopt;
+        agreed = index;
+    }
+    return agreed;
+}
+
+// The stressed letter of spelling, the word lower written with ё.
+std::optional<qsizetype> TextAnnotator::YoSpellingIndex(const QString &spelling, const QString &lower, WordCase wordCase)
+{
+    if (spelling.size() != lower.size())
         return std::nullopt;
-    const QList<StressReading> likely = LikelyReadings(stress_.Readings(*restored), wordCase);
-    word_ = {likely.isEmpty() ? WordBefore::Kind::Unknown : WordBefore::Kind::Word, *restored, likely};
+    const QList<StressReading> likely = LikelyReadings(stress_.Readings(spelling), wordCase);
+    word_ = {likely.isEmpty() ? WordBefore::Kind::Unknown : WordBefore::Kind::Word, spelling, likely};
     const std::optional<int> accent = AgreedAccent(likely);
     if (!accent)
         return std::nullopt;
     if (*accent > 0)
-        return StressVowelIndex(*restored, *accent);
-    return restored->count(u'ё') == 1 ? std::optional<qsizetype>(restored->indexOf(u'ё')) : std::nullopt;
+        return StressVowelIndex(spelling, *accent);
+    return spelling.count(u'ё') == 1 ? std::optional<qsizetype>(spelling.indexOf(u'ё')) : std::nullopt;
 }
 
 // Is the word, written with "е", also a form with "ё" in another place than

@@ -53,6 +53,7 @@ private:
     QString AnnotateWord(const QString &word, bool sentenceStart);
     std::optional<qsizetype> StressedIndex(const QString &word, WordCase wordCase);
     std::optional<qsizetype> RestoredYoIndex(const QString &lower, WordCase wordCase);
+    std::optional<qsizetype> YoSpellingIndex(const QString &spelling, const QString &lower, WordCase wordCase);
     bool YoTwinStressedElsewhere(const QString &lower, qsizetype stressed, WordCase wordCase);
     QString Marked(const QString &word, std::optional<qsizetype> stressed) const;
 

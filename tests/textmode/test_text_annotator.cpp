@@ -1,3 +1,4 @@
+#include "engine/sqlite_database.h"
 #include "engine/stress_lookup.h"
 #include "support/annotate_text.h"
 #include "support/test_database.h"
@@ -41,7 +42,10 @@ QList<FormRow> Dictionary()
            + Row(18, "либо", "CONJ", 1)
            + Row(19, "мама", "NOUN,anim,femn sing,nomn", 1)
            + Row(20, "всё-таки", "PRCL", 0)
-           + Row(21, "таки", "PRCL", 1);
+           + Row(21, "таки", "PRCL", 1)
+           + Row(22, "твёрдо", "ADVB", 0) + Row(23, "твёрдо", "ADJS,Qual neut,sing", 0)
+           + Row(24, "весёл", "ADJS,Qual masc,sing", 0)   // весёл and вёсел, of весло
+           + Row(25, "вёсел", "NOUN,inan,neut plur,gent", 0);
 }
 
 // The readings of words whose stress their neighbours decide, as the real
@@ -67,17 +71,17 @@ QList<FormRow> Neighbours()
            + Row(56, "времени", "VERB,impf,intr sing,impr,excl", 3) + Row(57, "времени", "NOUN,inan,neut sing,gent", 1)
            + Row(60, "перед", "PREP", 1) + Row(61, "перёд", "NOUN,inan,masc sing,nomn", 0)
            + Row(58, "брани", "VERB,impf,tran sing,impr,excl", 2) + Row(59, "брани", "NOUN,inan,femn sing,gent", 1)
-           + Row(62, "по", "PREP", 1) + Row(63, "на", "PREP", 1) + Row(64, "без", "PREP", 1)
-           + Row(65, "их", "NPRO,3per,Anph plur,gent", 1) + Row(66, "их", "ADJF,Fixd,Apro,Anph masc,sing,loct", 1)
-           + Row(67, "их", "ADJF,Fixd,Apro,Anph masc,sing,datv", 1)
-           + Row(68, "поводу", "NOUN,inan,masc sing,datv", 1)  // по́воду
-           + Row(69, "поводу", "NOUN,inan,masc sing,loc2", 3)  // поводу́
-           + Row(70, "ходу", "NOUN,inan,masc sing,datv", 1) + Row(71, "ходу", "NOUN,inan,masc sing,loc2", 2)
-           + Row(72, "которых", "ADJF,Apro,Subx plur,gent", 2)
-           + Row(73, "струны", "NOUN,inan,femn sing,gent", 2)  // струны́
-           + Row(74, "струны", "NOUN,inan,femn plur,nomn", 1)  // стру́ны
-           + Row(75, "первой", "ADJF,Anum femn,sing,gent", 1)
-           + Row(76, "крови", "NOUN,inan,femn sing,gent", 1) + Row(77, "крови", "NOUN,inan,femn sing,loc2", 2);
+           + Row(162, "по", "PREP", 1) + Row(163, "на", "PREP", 1) + Row(164, "без", "PREP", 1)
+           + Row(165, "их", "NPRO,3per,Anph plur,gent", 1) + Row(166, "их", "ADJF,Fixd,Apro,Anph masc,sing,loct", 1)
+           + Row(167, "их", "ADJF,Fixd,Apro,Anph masc,sing,datv", 1)
+           + Row(168, "поводу", "NOUN,inan,masc sing,datv", 1)  // по́воду
+           + Row(169, "поводу", "NOUN,inan,masc sing,loc2", 3)  // поводу́
+           + Row(170, "ходу", "NOUN,inan,masc sing,datv", 1) + Row(171, "ходу", "NOUN,inan,masc sing,loc2", 2)
+           + Row(172, "которых", "ADJF,Apro,Subx plur,gent", 2)
+           + Row(173, "струны", "NOUN,inan,femn sing,gent", 2)  // струны́
+           + Row(174, "струны", "NOUN,inan,femn plur,nomn", 1)  // стру́ны
+           + Row(175, "первой", "ADJF,Anum femn,sing,gent", 1)
+           + Row(176, "крови", "NOUN,inan,femn sing,gent", 1) + Row(177, "крови", "NOUN,inan,femn sing,loc2", 2);
 }
 
 // Words whose readings the corpus counts, with the counts the real
@@ -130,6 +134,8 @@ private slots:
     void neighboursDecide();
     void commonReadingWins_data();
     void commonReadingWins();
+    void dictionaryOnlyObjects_data();
+    void dictionaryOnlyObjects();
 
 private:
     QTemporaryDir dir_;
@@ -145,6 +151,15 @@ void TestTextAnnotator::initTestCase()
     countedDb_ = dir_.filePath(QStringLiteral("counted.db"));
     WriteTestDatabase(countedDb_, Dictionary() + Neighbours() + WithWaterAccents(Counted()));
     AddCorpusCounts(countedDb_, CorpusCounts());
+    // The builder's tables of every ё spelling and of the listed forms the
+    // dictionary lacks; ядра is listed here only to show the dictionary's
+    // own readings come first.
+    SqliteDatabase database(db_, SqliteDatabase::Mode::Create);
+    database.exec(QStringLiteral(
+        "create table yo_spellings(str text not null, str_yo text not null, primary key(str, str_yo)) without rowid;"
+        "insert into yo_spellings values('твердо', 'твёрдо'), ('весел', 'весёл'), ('весел', 'вёсел');"
+        "create table listed_stress(word text not null primary key, accent integer not null) without rowid;"
+        "insert into listed_stress values('полужирным', 3), ('ядра', 1);"));
 }
 
 void TestTextAnnotator::likelyReadingsDecide_data()
@@ -235,6 +250,32 @@ void TestTextAnnotator::commonReadingWins()
     StressLookup stress(countedDb_);
     TextAnnotator annotator(stress, {});
     QCOMPARE(AnnotateText(annotator, text), marked);
+}
+
+void TestTextAnnotator::dictionaryOnlyObjects_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("е for ё where every ё spelling agrees") << "твердо" << "тв'ердо";
+    QTest::newRow("not where they disagree") << "весел" << "весел";
+    QTest::newRow("a listed form the dictionary lacks") << "полужирным шрифтом" << "полуж'ирным шрифтом";
+    QTest::newRow("the dictionary's readings come first") << "мама ядра" << "м'ама ядра";
+}
+
+// The tables a dictionary may lack: without them the words stay unmarked.
+void TestTextAnnotator::dictionaryOnlyObjects()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, marked);
+    StressLookup stress(db_);
+    TextAnnotator annotator(stress, {});
+    QCOMPARE(AnnotateText(annotator, text), marked);
+
+    const QString bare = dir_.filePath(QStringLiteral("bare.db"));
+    WriteTestDatabase(bare, Dictionary() + Neighbours());
+    StressLookup bareStress(bare);
+    TextAnnotator bareAnnotator(bareStress, {});
+    QCOMPARE(AnnotateText(bareAnnotator, text), text.startsWith(u"мама") ? marked : text);
 }
 
 QTEST_GUILESS_MAIN(TestTextAnnotator)

@@ -78,6 +78,7 @@ private slots:
     void stressCorrections();
     void yoRules();
     void corpusCountsOfReadings();
+    void listedFormsTheDictionaryLacks();
     void statementsAreIndexSearches();
     void failedBuildLeavesTargetUntouched();
     void fullDiskLeavesTargetUntouched();
@@ -148,7 +149,8 @@ void TestFormsDbBuilder::initTestCase()
              {"прошлый", "ADJF"}, {"никто", "NPRO"},    {"ничто", "NPRO"},    {"много", "NUMR"},
              {"немного", "NUMR"}, {"мало", "NUMR"},    {"системный", "ADJF"}, {"газовый", "ADJF"},
              {"куриный", "ADJF"}, {"лесной", "ADJF"},   {"ранний", "ADJF"},  {"готовый", "ADJF"},
-             {"новый", "ADJF"},   {"родной", "ADJF"},   {"покрывной", "ADJF"}})
+             {"новый", "ADJF"},   {"родной", "ADJF"},   {"покрывной", "ADJF"},
+             {"поляков", "NOUN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит; every lexeme of the words whose
@@ -560,6 +562,9 @@ void TestFormsDbBuilder::stressCorrections_data()
     QTest::newRow("легче") << "легче" << "COMP%" << 1;
     QTest::newRow("лёт keeps its ё: лёта") << "лёта" << "NOUN%sing,gent" << 0;
     QTest::newRow("То́го, the country") << "того" << "NOUN%sing,nomn" << 1;
+    // The lists give every поляков the stress of поля́ков, of поляк.
+    QTest::newRow("the surname Поляко́в") << "поляков" << "NOUN%Surn%sing,nomn" << 3;
+    QTest::newRow("the surname Поляко́ву") << "полякову" << "NOUN%Surn%sing,datv" << 3;
     QTest::newRow("the participle люби́мый") << "любимый" << "PRTF%masc,sing,nomn" << 2;
     QTest::newRow("the participle люби́мы") << "любимы" << "PRTS%plur" << 2;
     QTest::newRow("родила́сь") << "родилась" << "VERB%femn,sing,past%" << 3;
@@ -703,6 +708,26 @@ void TestFormsDbBuilder::stressCorrections()
     row.bindText(2, tags);
     QVERIFY2(row.step(), qPrintable(word));
     QCOMPARE(row.columnInt(0), accent);
+}
+
+// The listed forms no lexeme has, for running text: полужи́рным is listed,
+// стол is a form of the dictionary, а именно is no single word.
+void TestFormsDbBuilder::listedFormsTheDictionaryLacks()
+{
+    if (stress_.isEmpty())
+        QSKIP("the stress lists of data/stress are missing");
+    SqliteDatabase database(smallDb_, SqliteDatabase::Mode::ReadOnly);
+    SqliteStatement listed(database, QStringLiteral("select accent from listed_stress where word = ?"));
+    const auto accentOf = [&listed](const QString &word) {
+        listed.reset();
+        listed.bindText(1, word);
+        return listed.step() ? listed.columnInt(0) : -1;
+    };
+    QCOMPARE(accentOf(QStringLiteral("полужирным")), 3);
+    QCOMPARE(accentOf(QStringLiteral("гиперссылки")), 3);
+    QCOMPARE(accentOf(QStringLiteral("стол")), -1);
+    QCOMPARE(accentOf(QStringLiteral("столами")), -1);
+    QCOMPARE(accentOf(QStringLiteral("а именно")), -1);
 }
 
 void TestFormsDbBuilder::yoRules()

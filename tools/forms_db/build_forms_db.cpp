@@ -3,6 +3,7 @@
 #include "ending_table.h"
 #include "forms_db_writer.h"
 #include "lexeme_rank.h"
+#include "listed_only_stress.h"
 #include "lexeme_split.h"
 #include "missing_forms.h"
 #include "stress_corrections.h"
@@ -202,6 +203,12 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
 
     progress(QStringLiteral("Writing the ending table for words the dictionary lacks..."));
     report.ruleCounts << QStringLiteral("ending rows for words the dictionary lacks: %1").arg(endings.Write(writer.database()));
+
+    if (!sources.stress.isEmpty()) {
+        progress(QStringLiteral("Writing the stress of the listed forms the dictionary lacks..."));
+        report.ruleCounts << QStringLiteral("listed forms the dictionary lacks, with their stress: %1")
+                                 .arg(WriteListedOnlyStress(sources.stress, yoForms.all(), writer.database()));
+    }
 
     progress(QStringLiteral("Building the indexes..."));
     writer.Finish();

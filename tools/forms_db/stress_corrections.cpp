@@ -56,6 +56,9 @@ constexpr TableCorrection kTable[] = {
     {u"правый", u"права", "ADJS", 2},
     // The country То́го, not the pronoun's того́.
     {u"того", u"того", "NOUN", 1},
+    // The surname Поляко́в, not поля́ков, the genitive plural of поляк that
+    // the lists give every form spelled so.
+    {u"поляков", u"поляков*", "NOUN", 3, u"Surn"},
     // The participle любимый is stressed as the adjective: люби́мый, люби́м.
     {u"любить", u"любим*", "PRTF", 2},
     {u"любить", u"любим*", "PRTS", 2},

@@ -25,6 +25,14 @@ public:
     // (or the files cannot tell its readings apart).
     QList<int> Lookup(const QString &form, const QString &tags, const QStringList &lemmas) const;
 
+    // Calls visit(form, accent) for every form of the list of forms with one stress.
+    template <typename Visit>
+    void ForEachUnique(Visit visit) const
+    {
+        for (auto it = unique_.cbegin(); it != unique_.cend(); ++it)
+            visit(it.key(), int(it.value()));
+    }
+
     void AddUnique(const QString &form, int accent) { unique_.insert(form, qint8(accent)); }
     void AddReading(const QString &form, const QString &lemma, const QString &giellaTags, int accent);
 
