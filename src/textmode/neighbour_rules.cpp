@@ -182,4 +182,24 @@ QList<StressReading> ReadingsAfter(const WordBefore &before, const QString &lowe
     return readings;
 }
 
+QList<StressReading> AsGenitiveAttribute(const WordBefore &before, QList<StressReading> readings)
+{
+    if (before.kind != WordBefore::Kind::Word || before.readings.isEmpty() || readings.isEmpty())
+        return readings;
+    // A noun that may stand only as subject or object: after one in another
+    // case, a noun often starts the next part of the sentence (у слона
+    // глаза́, в мире поезда́).
+    const bool subjectOrObjectBefore =
+        std::all_of(before.readings.cbegin(), before.readings.cend(), [](const StressReading &reading) {
+            return reading.has(kNoun) && reading.has(kNominative | kAccusative);
+        });
+    // Case forms of one noun (ядра́, я́дра), not two lexemes' forms.
+    const bool caseFormsOfOneNoun = std::all_of(readings.cbegin(), readings.cend(), [&](const StressReading &reading) {
+        return reading.has(kNoun) && reading.lexeme == readings.front().lexeme;
+    });
+    if (subjectOrObjectBefore && caseFormsOfOneNoun)
+        KeepIfAny(readings, [](const StressReading &reading) { return reading.has(kGenitive); });
+    return readings;
+}
+
 }  // namespace tornelis

@@ -35,4 +35,10 @@ WordBefore Following(const WordBefore &previous, WordBefore word);
 // gives way (see DropRareVerbForms). Keeps them all when none is allowed.
 QList<StressReading> ReadingsAfter(const WordBefore &before, const QString &lower, QList<StressReading> readings);
 
+// Of a lower-case noun's readings, which still disagree, the genitive ones
+// when a noun in the nominative or accusative stands right before it: its
+// attribute (центр я́дра, размер бу́фера). Keeps them all otherwise, and
+// when the readings are of more than one lexeme.
+QList<StressReading> AsGenitiveAttribute(const WordBefore &before, QList<StressReading> readings);
+
 }  // namespace tornelis

@@ -185,6 +185,8 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
     if (!accent) {
         const QList<StressReading> after = ReadingsAfter(before_, lower, likely);
         accent = AgreedAccent(after);
+        if (!accent && wordCase == WordCase::Lower)
+            accent = AgreedAccent(AsGenitiveAttribute(before_, after));
         // A capital inside a sentence may mean another word than the common one (Го́спода).
         if (!accent && wordCase != WordCase::CapitalInSentence)
             accent = CommonAccent(after);

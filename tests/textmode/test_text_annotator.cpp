@@ -19,6 +19,14 @@ QList<FormRow> Row(qint64 id, const char *word, const char *tags, int accent)
     return rows;
 }
 
+// The rows with the accents given, in their order.
+QList<FormRow> Accented(QList<FormRow> rows, const QList<int> &accents)
+{
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        rows[i].accent = accents.at(i);
+    return rows;
+}
+
 // Readings as the real dictionary has them.
 QList<FormRow> Dictionary()
 {
@@ -96,8 +104,9 @@ QList<FormRow> Counted()
            + Row(105, "целую", "VERB,impf,tran sing,1per,pres,indc", 2)  // целу́ю
            + Row(106, "дорога", "NOUN,inan,femn sing,nomn", 2)  // доро́га
            + Row(107, "дорога", "ADJS,Qual femn,sing", 1)  // до́рога
-           + Lexeme(108, {{"вода", "NOUN,inan,femn sing,nomn"}, {"воды", "NOUN,inan,femn sing,gent"},
-                         {"воды", "NOUN,inan,femn plur,nomn"}, {"воды", "NOUN,inan,femn plur,accs"}});
+           + Accented(Lexeme(108, {{"вода", "NOUN,inan,femn sing,nomn"}, {"воды", "NOUN,inan,femn sing,gent"},  // воды́
+                                   {"воды", "NOUN,inan,femn plur,nomn"}, {"воды", "NOUN,inan,femn plur,accs"}}),  // во́ды
+                      {2, 2, 1, 1});
 }
 
 QList<CorpusCountRow> CorpusCounts()
@@ -111,14 +120,15 @@ QList<CorpusCountRow> CorpusCounts()
             {"воды", "NOUN,inan,femn plur,accs", 3}};
 }
 
-// Sets the accents of the rows of вода's lexeme: вода́, воды́, во́ды, во́ды.
-QList<FormRow> WithWaterAccents(QList<FormRow> rows)
+// Nouns in a row: case forms of one lexeme after a noun.
+QList<FormRow> NounsInARow()
 {
-    for (FormRow &row : rows) {
-        if (row.id >= 108 && row.id <= 111)
-            row.accent = row.id <= 109 ? 2 : 1;
-    }
-    return rows;
+    return Accented(Lexeme(120, {{"поле", "NOUN,inan,neut sing,nomn"}, {"поля", "NOUN,inan,neut sing,gent"},  // по́ля
+                                 {"поля", "NOUN,inan,neut plur,nomn"}, {"поля", "NOUN,inan,neut plur,accs"}}),  // поля́
+                    {1, 1, 2, 2})
+           + Accented(Lexeme(124, {{"значение", "NOUN,inan,neut sing,nomn"}, {"значение", "NOUN,inan,neut sing,accs"}}),
+                      {2, 2})
+           + Row(126, "мире", "NOUN,inan,masc sing,loct", 1);
 }
 
 }  // namespace
@@ -146,10 +156,10 @@ private:
 void TestTextAnnotator::initTestCase()
 {
     db_ = dir_.filePath(QStringLiteral("forms.db"));
-    WriteTestDatabase(db_, Dictionary() + Neighbours(),
+    WriteTestDatabase(db_, Dictionary() + Neighbours() + NounsInARow(),
                       {{QStringLiteral("нее"), QStringLiteral("неё")}, {QStringLiteral("все-таки"), QStringLiteral("всё-таки")}});
     countedDb_ = dir_.filePath(QStringLiteral("counted.db"));
-    WriteTestDatabase(countedDb_, Dictionary() + Neighbours() + WithWaterAccents(Counted()));
+    WriteTestDatabase(countedDb_, Dictionary() + Neighbours() + Counted());
     AddCorpusCounts(countedDb_, CorpusCounts());
     // The builder's tables of every ё spelling and of the listed forms the
     // dictionary lacks; ядра is listed here only to show the dictionary's
@@ -214,6 +224,10 @@ void TestTextAnnotator::neighboursDecide_data()
     QTest::newRow("an imperative after a declined word is seldom meant") << "мама времени" << "м'ама вр'емени";
     QTest::newRow("elsewhere it is common") << "не брани" << "не брани";
     QTest::newRow("a preposition has no ё twin") << "перед" << "п'еред";
+    QTest::newRow("a noun after a subject or object is its attribute") << "значение поля" << "знач'ение п'оля";
+    QTest::newRow("not after another case") << "мире поля" << "м'ире поля";
+    QTest::newRow("nor as a capital") << "значение Поля" << "знач'ение Поля";
+    QTest::newRow("nor across a comma") << "значение, поля" << "знач'ение, поля";
     QTest::newRow("a preposition governs through a possessive or an adjective")
         << "по их поводу, до первой крови" << "по их п'оводу, до п'ервой кр'ови";
     QTest::newRow("not through a declined pronoun") << "без которых струны" << "без кот'орых струны";
