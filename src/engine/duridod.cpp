@@ -264,7 +264,7 @@ QStringList DURIDOD::FindLemmas(const QString &word, const QStringList &alsoSpel
             const QString tags = row.columnText(1);
             const LetterCase letterCase = LetterCaseOfForm(LetterCase::Lower, lemma, tags);
             captions.append(CapitalizeNameParts(ApplyLetterCase(lemma, letterCase), letterCase, lemma, tags) +
-                            QStringLiteral(" (") + PartOfSpeechLabel(tags) + QLatin1Char(')'));
+                            QStringLiteral(" (") + PartOfSpeechLabel(tags, lemma) + QLatin1Char(')'));
             shownIds.append(id);
         }
         LemmaIds = shownIds;

@@ -48,11 +48,30 @@ constexpr std::array<NamedLexeme, 3> kNamedLexemes{{
     {u"NOUN", u"Abbr", u"аббревиатура"},
 }};
 
+// Pronominal adjectives of the source that school grammar names otherwise:
+// один is a cardinal numeral, данный and остальной are adjectives.
+struct NamedLemma {
+    const char16_t *lemma;
+    const char16_t *label;
+};
+
+constexpr std::array<NamedLemma, 3> kNamedLemmas{{
+    {u"один", u"числительное"},
+    {u"данный", u"прилагательное"},
+    {u"остальной", u"прилагательное"},
+}};
+
 }  // namespace
 
-QString PartOfSpeechLabel(const QString &tags)
+QString PartOfSpeechLabel(const QString &tags, const QString &lemma)
 {
     const QStringView code = QStringView(tags).left(4);
+    if (code == u"ADJF") {
+        for (const NamedLemma &named : kNamedLemmas) {
+            if (lemma == QStringView(named.lemma))
+                return QString::fromUtf16(named.label);
+        }
+    }
     const QStringList lexemeGroup = NthField(tags, 0, QStringLiteral(" ")).split(QLatin1Char(','));
     for (const NamedLexeme &named : kNamedLexemes) {
         if (code == QStringView(named.code) && lexemeGroup.contains(QStringView(named.grammeme)))

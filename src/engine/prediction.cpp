@@ -155,7 +155,7 @@ QString CaptionWord(const QString &lemma, const QString &tags)
 
 QString PredictedCaption(const PredictedLexeme &lexeme)
 {
-    return CaptionWord(lexeme.lemma, lexeme.lemmaTags) + QStringLiteral(" (") + PartOfSpeechLabel(lexeme.lemmaTags) +
+    return CaptionWord(lexeme.lemma, lexeme.lemmaTags) + QStringLiteral(" (") + PartOfSpeechLabel(lexeme.lemmaTags, lexeme.lemma) +
            QStringLiteral(", по образцу «") + CaptionWord(lexeme.model, lexeme.lemmaTags) + QStringLiteral("»)");
 }
 

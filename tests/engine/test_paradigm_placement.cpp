@@ -24,6 +24,8 @@ private slots:
     void clickDescribesBothForms();
     void labels_data();
     void labels();
+    void labelsOfListedLemmas_data();
+    void labelsOfListedLemmas();
     void nthField_data();
     void nthField();
     void headers();
@@ -213,6 +215,26 @@ void TestParadigmPlacement::labels()
     QFETCH(QString, tags);
     QFETCH(QString, label);
     QCOMPARE(PartOfSpeechLabel(tags), label);
+}
+
+void TestParadigmPlacement::labelsOfListedLemmas_data()
+{
+    QTest::addColumn<QString>("lemma");
+    QTest::addColumn<QString>("tags");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("один") << "один" << "ADJF,Apro masc,sing,nomn" << "числительное";
+    QTest::newRow("данный") << "данный" << "ADJF,Apro masc,sing,nomn" << "прилагательное";
+    QTest::newRow("остальной") << "остальной" << "ADJF,Apro masc,sing,nomn" << "прилагательное";
+    QTest::newRow("тот") << "тот" << "ADJF,Apro,Subx,Anph masc,sing,nomn" << "местоимение";
+    QTest::newRow("один, the noun") << "один" << "NOUN,anim,masc sing,nomn" << "существительное";
+}
+
+void TestParadigmPlacement::labelsOfListedLemmas()
+{
+    QFETCH(QString, lemma);
+    QFETCH(QString, tags);
+    QFETCH(QString, label);
+    QCOMPARE(PartOfSpeechLabel(tags, lemma), label);
 }
 
 void TestParadigmPlacement::nthField_data()

@@ -143,14 +143,14 @@ void TestFormsDbBuilder::initTestCase()
              {"целить", "INFN"},  {"ниже", "ADVB"},     {"ниже", "PREP"},    {"ниже", "CONJ"},
              {"свойство", "NOUN"}, {"пора", "NOUN"},     {"деньга", "NOUN"},
              {"ужин", "NOUN"},    {"пробел", "NOUN"},   {"правильный", "ADJF"}, {"нужный", "ADJF"},
-             {"адрес", "NOUN"},   {"перед", "PREP"},
+             {"адрес", "NOUN"},   {"перед", "PREP"},    {"из", "PREP"},
              {"раскрошить", "INFN"}, {"мир", "NOUN,inan,masc"}, {"сказать", "INFN"}, {"мнение", "NOUN"},
              {"плохой", "ADJF"},  {"правый", "ADJF"},   {"последний", "ADJF"}, {"настоящий", "ADJF"},
              {"прошлый", "ADJF"}, {"никто", "NPRO"},    {"ничто", "NPRO"},    {"много", "NUMR"},
              {"немного", "NUMR"}, {"мало", "NUMR"},    {"системный", "ADJF"}, {"газовый", "ADJF"},
              {"куриный", "ADJF"}, {"лесной", "ADJF"},   {"ранний", "ADJF"},  {"готовый", "ADJF"},
              {"новый", "ADJF"},   {"родной", "ADJF"},   {"покрывной", "ADJF"},
-             {"поляков", "NOUN"}})
+             {"поляков", "NOUN"}, {"подобный", "ADJF"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит; every lexeme of the words whose
@@ -506,7 +506,7 @@ void TestFormsDbBuilder::oneTabPerLexemeAndItsOwnLemma_data()
     QTest::newRow("наилучший apart from наихороший") << "наилучшая" << QStringList{"наилучший (прилагательное)"}
                                                     << "наилучший";
     // The source joins один, первый and 1-ый in one lexeme.
-    QTest::newRow("один apart from первый") << "одного" << QStringList{"один (местоимение)"} << "один";
+    QTest::newRow("один apart from первый") << "одного" << QStringList{"один (числительное)"} << "один";
     QTest::newRow("первый, not 1-ый, names its lexeme") << "первого" << QStringList{"первый (числительное)"}
                                                         << "первый";
     QTest::newRow("1-го belongs to первый") << "1-го" << QStringList{"первый (числительное)"} << "первый";
@@ -613,6 +613,8 @@ void TestFormsDbBuilder::stressCorrections_data()
     QTest::newRow("поху́же") << "похуже" << "COMP%Cmp2" << 2;
     QTest::newRow("поле́гче") << "полегче" << "COMP%Cmp2" << 2;
     QTest::newRow("права́, the short feminine of пра́вый") << "права" << "ADJS%femn,sing" << 2;
+    QTest::newRow("и́зо like и́з") << "изо" << "PREP%" << 1;
+    QTest::newRow("пе́редо like пе́ред") << "передо" << "PREP%" << 1;
 }
 
 void TestFormsDbBuilder::misspellingsAreGone()
@@ -643,10 +645,11 @@ void TestFormsDbBuilder::absentShortFormsAndComparativesAreLeftOut()
     // Relational adjectives: by their suffix (газовый of газ, куриный), with
     // no short form nor word of quality (лесной), or listed (системный).
     for (const char *absent : {"последня", "последни", "настоящ", "настояща", "прошл", "попрошлее", "подолжнее",
-                               "системен", "системнее", "газов", "газовее", "курин", "курины", "леснее", "полеснее", "покрывнее", "попокрывнее"})
+                               "системен", "системнее", "газов", "газовее", "курин", "курины", "леснее", "полеснее",
+                               "покрывнее", "попокрывнее", "подобнее"})
         QVERIFY2(count(QString::fromUtf8(absent)) == 0, absent);
     for (const char *real : {"должен", "должна", "хорош", "лучше", "получше", "красив", "красивее", "прав", "готов",
-                             "нов", "новее", "раньше", "пораньше", "роднее"})
+                             "нов", "новее", "раньше", "пораньше", "роднее", "подобен"})
         QVERIFY2(count(QString::fromUtf8(real)) > 0, real);
     // никто has no prepositional of one word (ни о ком).
     const ParadigmTables nobody = decline(QStringLiteral("никто")).tables;

@@ -21,6 +21,7 @@ struct ListedAdjective {
 constexpr ListedAdjective kListed[] = {
     {u"прошлый", Absent::ShortAndComparative},     {u"чужой", Absent::ShortAndComparative},
     {u"собственный", Absent::ShortAndComparative}, {u"должный", Absent::Comparative},
+    {u"подобный", Absent::Comparative},            {u"указанный", Absent::Comparative},
     // Relational adjectives of everyday text that no rule tells from
     // qualitative ones: each of the most frequent adjectives with short forms
     // was read, and these have none (электронен, системен, исходен).

@@ -44,7 +44,8 @@ struct SourceLemmas {
 //   none of the comparatives the paradigm generates (леснее, полеснее), while
 //   раньше of ранний stays;
 // - a list of the rest: прошлый, чужой, собственный, the comparatives of
-//   должный (its short forms должен, должна are real), and the relational
+//   должный, подобный and указанный (their short forms должен, подобен,
+//   указан are real), and the relational
 //   adjectives of everyday text (системный, электронный, исходный).
 // It also leaves out the few single forms listed as no words (ником of никто).
 // tags[i] belongs to lexeme.forms[i]; both lose the forms left out.

@@ -77,6 +77,16 @@ int PoComparative(const BuiltLexeme &lexeme, const QStringList &tags, const std:
     return bare > 0 ? bare + 1 : 0;
 }
 
+// и́зо, пе́редо, о́бо: the preposition without its -о.
+int PrepositionVariant(const BuiltLexeme &lexeme, const QStringList &tags, const std::vector<int> &accents,
+                       const QString &word, const QString &formTags)
+{
+    if (!word.endsWith(u'о') || !HasGrammeme(formTags, u"PREP"))
+        return 0;
+    return AccentOfForm(lexeme, tags, accents, QStringView(word).chopped(1),
+                        [](const QString &other) { return HasGrammeme(other, u"PREP"); });
+}
+
 }  // namespace
 
 QStringList PageFormStressCounts::Lines() const
@@ -84,7 +94,8 @@ QStringList PageFormStressCounts::Lines() const
     return {QStringLiteral("stress: second locative on the ending, forms changed: %1").arg(secondLocative),
             QStringLiteral("stress: imperatives in -те from the form without it: %1").arg(imperativeTe),
             QStringLiteral("stress: variants in -ье/-ьи from -ие/-ии: %1").arg(softSignVariant),
-            QStringLiteral("stress: comparatives in по- from the bare one: %1").arg(poComparative)};
+            QStringLiteral("stress: comparatives in по- from the bare one: %1").arg(poComparative),
+            QStringLiteral("stress: prepositions in -о from the bare one: %1").arg(prepositionVariant)};
 }
 
 void StressPageForms(const BuiltLexeme &lexeme, const QStringList &tags, std::vector<int> &accents,
@@ -102,6 +113,8 @@ void StressPageForms(const BuiltLexeme &lexeme, const QStringList &tags, std::ve
             Set(accents[i], accent, counts.softSignVariant);
         else if (const int accent = PoComparative(lexeme, tags, accents, word, formTags))
             Set(accents[i], accent, counts.poComparative);
+        else if (const int accent = PrepositionVariant(lexeme, tags, accents, word, formTags))
+            Set(accents[i], accent, counts.prepositionVariant);
     }
 }
 

@@ -15,6 +15,7 @@ struct PageFormStressCounts {
     qint64 imperativeTe = 0;
     qint64 softSignVariant = 0;
     qint64 poComparative = 0;
+    qint64 prepositionVariant = 0;
 
     QStringList Lines() const;
 };
@@ -27,7 +28,8 @@ struct PageFormStressCounts {
 // - where the lists give no stress: an imperative in -те takes the stress of
 //   its form without it (ска́жемте: ска́жем), a variant in -ье/-ьи that of its
 //   form in -ие/-ии (мне́нье: мне́ние), a comparative in по- that of the bare
-//   one (поху́же: ху́же).
+//   one (поху́же: ху́же), a preposition in -о that of the preposition
+//   without it (и́зо: и́з, пе́редо: пе́ред).
 void StressPageForms(const BuiltLexeme &lexeme, const QStringList &tags, std::vector<int> &accents,
                      PageFormStressCounts &counts);
 
