@@ -3,11 +3,13 @@
 #include "engine/dictionary_error.h"
 #include "engine/part_of_speech.h"
 #include "engine/proper_names.h"
+#include "engine/tab_order.h"
 
 #include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 namespace tornelis {
 namespace {
@@ -19,8 +21,13 @@ const QString kLemmaRow = QStringLiteral("select word,prop from forms_view where
 // Every ё spelling of the dictionary's forms; a dictionary without this table
 // finds the word as typed only.
 const QString kYoSpellings = QStringLiteral("select str_yo from yo_spellings where str=:STR;");
-const QString kHasYoSpellings =
-    QStringLiteral("select count(*) from sqlite_master where type='table' and name='yo_spellings'");
+// How often a corpus reads a word as each of its lexemes, for the few
+// hundred words whose tabs that orders otherwise than the lexeme numbers.
+const QString kReadingCounts = QStringLiteral("select word,initform_id,rank,occurrences from reading_counts;");
+const QString kTablesBeyondTheFour =
+    QStringLiteral("select name from sqlite_master where type='table' and name in ('yo_spellings','reading_counts')");
+// More rows than any real reading_counts holds: such a table is not one.
+constexpr qsizetype kMostReadingCounts = 100000;
 // No word of the real dictionary belongs to more than a few dozen lemmas; a
 // lookup that finds more reads a damaged dictionary.
 constexpr qsizetype kMostLemmaTabs = 500;
@@ -36,6 +43,26 @@ constexpr qsizetype kLongestWord = 1000;
 
 const QString kLexemeForms =
     QStringLiteral("select word,prop,accent from forms_view where initform_id=:ID;");
+
+// The readings of each word the table lists, by the word written with е; none
+// when the table cannot be read as one, so that the lexeme numbers order the tabs.
+QHash<QString, QList<LemmaReading>> ReadReadingCounts(const SqliteDatabase &database)
+{
+    QHash<QString, QList<LemmaReading>> readings;
+    try {
+        SqliteStatement rows(database, kReadingCounts);
+        qsizetype count = 0;
+        while (rows.step()) {
+            if (++count > kMostReadingCounts)
+                return {};
+            readings[rows.columnText(0)].append(
+                {rows.columnText(1).toLongLong(), rows.columnInt(2), double(rows.columnInt(3)) / kOccurrenceUnits});
+        }
+    } catch (const DatabaseError &) {
+        return {};
+    }
+    return readings;
+}
 
 // Puts a form into the cells of the selected page that its tags place it in;
 // returns those cells.
@@ -155,6 +182,7 @@ void DURIDOD::Connect(const QString &path)
     Connected = false;
     statementFailed_ = false;
     hasYoSpellings_ = false;
+    readingCounts_.clear();
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     Path = path;
@@ -162,10 +190,17 @@ void DURIDOD::Connect(const QString &path)
         // Opening reads the schema: a file that is no database fails once,
         // here, instead of at every lookup.
         SqliteDatabase opened(Path, SqliteDatabase::Mode::ReadOnly);
+        bool hasReadingCounts = false;
         {
-            SqliteStatement yoSpellings(opened, kHasYoSpellings);
-            hasYoSpellings_ = yoSpellings.step() && yoSpellings.columnInt(0) > 0;
+            SqliteStatement tables(opened, kTablesBeyondTheFour);
+            while (tables.step()) {
+                const QString table = tables.columnText(0);
+                hasYoSpellings_ = hasYoSpellings_ || table == QLatin1String("yo_spellings");
+                hasReadingCounts = hasReadingCounts || table == QLatin1String("reading_counts");
+            }
         }
+        if (hasReadingCounts)
+            readingCounts_ = ReadReadingCounts(opened);
         database_ = std::move(opened);
         Connected = true;
     } catch (const DatabaseError &) {
@@ -242,11 +277,7 @@ QStringList DURIDOD::FindLemmas(const QString &word, const QStringList &alsoSpel
                     throw DatabaseError(QStringLiteral("more lemmas than any word has"));
             }
         }
-        // The lemmas of several spellings take the dictionary's order of lexemes.
-        if (!alsoSpelled.isEmpty()) {
-            std::stable_sort(LemmaIds.begin(), LemmaIds.end(),
-                             [](const QString &a, const QString &b) { return a.toLongLong() < b.toLongLong(); });
-        }
+        OrderLemmaIds(word, !alsoSpelled.isEmpty());
         QStringList captions;
         if (LemmaIds.isEmpty()) {
             ++NotFoundCount;
@@ -271,6 +302,31 @@ QStringList DURIDOD::FindLemmas(const QString &word, const QStringList &alsoSpel
         ++FoundCount;
         return captions;
     });
+}
+
+void DURIDOD::OrderLemmaIds(const QString &word, bool severalSpellings)
+{
+    const auto counted = readingCounts_.constFind(word.toLower().replace(u'ё', u'е'));
+    const bool hasCounts = counted != readingCounts_.cend();
+    if (LemmaIds.size() < 2 || (!hasCounts && !severalSpellings))
+        return;
+    // A lexeme the table leaves out of a word it lists comes after the others.
+    QList<std::pair<LemmaReading, QString>> readings;
+    for (const QString &id : std::as_const(LemmaIds)) {
+        LemmaReading reading{id.toLongLong(), std::numeric_limits<int>::max(), 0};
+        if (hasCounts) {
+            const auto listed = std::find_if(counted->cbegin(), counted->cend(),
+                                             [&](const LemmaReading &known) { return known.lemmaId == reading.lemmaId; });
+            if (listed != counted->cend())
+                reading = *listed;
+        }
+        readings.append({reading, id});
+    }
+    std::stable_sort(readings.begin(), readings.end(),
+                     [](const auto &a, const auto &b) { return MetBefore(a.first, b.first); });
+    LemmaIds.clear();
+    for (const auto &reading : std::as_const(readings))
+        LemmaIds.append(reading.second);
 }
 
 bool DURIDOD::Finds(const QString &word)

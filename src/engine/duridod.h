@@ -5,9 +5,11 @@
 #include "engine/paradigm_tables.h"
 #include "engine/prediction.h"
 #include "engine/sqlite_database.h"
+#include "engine/tab_order.h"
 #include "engine/typed_form.h"
 #include "render/render_options.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -69,7 +71,9 @@ public:
 
     // Looks word up in lower case, rebuilds LemmaIds and returns the lemma tab
     // captions, entry i of LemmaIds belonging to caption i. The lemmas of
-    // alsoSpelled are found too, the tabs of all spellings in lemma id order.
+    // alsoSpelled are found too. The tabs follow the lexeme numbers, except
+    // where the dictionary counts how often a corpus reads the word as each
+    // lexeme: within a rank the more frequent reading comes first.
     QStringList FindLemmas(const QString &word, const QStringList &alsoSpelled = {});
 
     // The dictionary's spellings with ё of word (in lower case) written with е;
@@ -93,11 +97,13 @@ public:
 private:
     template <typename Work>
     auto Checked(Work work) -> decltype(work());
+    void OrderLemmaIds(const QString &word, bool severalSpellings);
 
     ConnectionErrorReporter *reporter_;
     SqliteDatabase database_;
     bool statementFailed_ = false;
     bool hasYoSpellings_ = false;
+    QHash<QString, QList<LemmaReading>> readingCounts_;  // by the word written with е
     QList<PredictedLexeme> predicted_;  // the tabs of the last lookup when LemmaIds is empty
 };
 

@@ -6,6 +6,7 @@
 #include "listed_only_stress.h"
 #include "lexeme_split.h"
 #include "missing_forms.h"
+#include "reading_counts.h"
 #include "stress_corrections.h"
 #include "twin_lexemes.h"
 #include "two_stresses.h"
@@ -79,16 +80,30 @@ void FindTwins(const BuildSources &sources, const LexemeSplitter &splitter, Twin
     }
 }
 
-// Writes one prepared lexeme and counts it.
-void WriteLexeme(const PreparedLexeme &prepared, FormsDbWriter &writer, BuildReport &report,
+// Writes one prepared lexeme and counts it; returns its id.
+qint64 WriteLexeme(const PreparedLexeme &prepared, FormsDbWriter &writer, BuildReport &report,
                  DictionaryForms &yoForms, EndingTableBuilder &endings)
 {
     for (std::size_t i = 0; i < prepared.accents.size(); ++i) {
         report.accentedRows += prepared.accents[i] > 0 ? 1 : 0;
         yoForms.Add(prepared.lexeme.forms[i].word, prepared.tags.at(qsizetype(i)));
     }
-    endings.Add(prepared.lexeme, prepared.accents, writer.AddLexeme(prepared.lexeme, prepared.accents));
+    const qint64 lemmaId = writer.AddLexeme(prepared.lexeme, prepared.accents);
+    endings.Add(prepared.lexeme, prepared.accents, lemmaId);
     ++report.lexemes;
+    return lemmaId;
+}
+
+// How often the corpus reads each of the lexeme's words as this lexeme, and
+// the rank of that reading; the lexeme's tag ids still the source's.
+QList<QPair<QString, LemmaReading>> ReadingsOf(const BuiltLexeme &lexeme, LexemeRank rank, const LexemeRanker &ranker,
+                                               const LexemeFrequency &frequency)
+{
+    QList<QPair<QString, LemmaReading>> readings;
+    const QHash<QString, double> occurrences = frequency.OfEachWord(lexeme);
+    for (auto word = occurrences.cbegin(); word != occurrences.cend(); ++word)
+        readings.append({word.key(), {0, int(ranker.RankOfReading(lexeme, rank, word.key())), word.value()}});
+    return readings;
 }
 
 // A lexeme to write, and where it goes in the order of lexemes.
@@ -102,11 +117,9 @@ struct NumberedLexeme {
 // The lexemes to write, in the order they are to be numbered: by rank, then
 // the more frequent first, then in source order.
 std::vector<NumberedLexeme> NumberLexemes(const BuildSources &sources, const LexemeSplitter &splitter,
-                                          const TwinLexemes &twins)
+                                          const TwinLexemes &twins, const LexemeRanker &ranker,
+                                          LexemeFrequency &frequency)
 {
-    const LexemeRanker ranker(sources.corpus.tags());
-    const CorpusTagCounts noCounts;
-    LexemeFrequency frequency(sources.tagCounts ? *sources.tagCounts : noCounts);
     const auto forEachLexeme = [&](const auto &visit) {
         for (std::size_t source = 0; source < sources.lexemes.size(); ++source) {
             const std::vector<BuiltLexeme> built = splitter.Split(sources.corpus.Expand(sources.lexemes[source]));
@@ -172,12 +185,21 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     // Lexemes are numbered rank by rank, and within a rank the more frequent
     // first, so that a word's likely lemma is its first tab.
     progress(QStringLiteral("Ordering the lexemes..."));
-    for (const NumberedLexeme &numbered : NumberLexemes(sources, splitter, twins)) {
+    const LexemeRanker ranker(corpus.tags());
+    const CorpusTagCounts noCounts;
+    LexemeFrequency frequency(sources.tagCounts ? *sources.tagCounts : noCounts);
+    ReadingCountTable readingCounts;
+    for (const NumberedLexeme &numbered : NumberLexemes(sources, splitter, twins, ranker, frequency)) {
         const SourceLexeme &source = sources.lexemes[numbered.source];
         const std::vector<BuiltLexeme> built = splitter.Split(corpus.Expand(source));
         PreparedLexeme prepared = Prepare(built[numbered.built], source, sources, corrections);
+        QList<QPair<QString, LemmaReading>> readings = ReadingsOf(prepared.lexeme, numbered.rank, ranker, frequency);
         twins.Widen({numbered.source, numbered.built}, prepared.lexeme);
-        WriteLexeme(prepared, writer, report, yoForms, endings);
+        const qint64 lemmaId = WriteLexeme(prepared, writer, report, yoForms, endings);
+        for (auto &[eWord, reading] : readings) {
+            reading.lemmaId = lemmaId;
+            readingCounts.Add(eWord, reading);
+        }
     }
     report.rows = writer.rowCount();
 
@@ -200,6 +222,10 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
         progress(QStringLiteral("Writing the corpus counts of each reading..."));
         report.ruleCounts << QStringLiteral("corpus counts of readings: %1").arg(WriteCorpusCounts(*sources.tagCounts, writer));
     }
+
+    progress(QStringLiteral("Writing how often the corpus reads a word as each of its lexemes..."));
+    report.ruleCounts << QStringLiteral("words whose tabs the corpus orders otherwise than the lexeme numbers: %1")
+                             .arg(readingCounts.Write(writer.database()));
 
     progress(QStringLiteral("Writing the ending table for words the dictionary lacks..."));
     report.ruleCounts << QStringLiteral("ending rows for words the dictionary lacks: %1").arg(endings.Write(writer.database()));

@@ -65,6 +65,19 @@ LexemeRank LexemeRanker::Rank(const BuiltLexeme &lexeme) const
     return LexemeRank::Standard;
 }
 
+LexemeRank LexemeRanker::RankOfReading(const BuiltLexeme &lexeme, LexemeRank lexemeRank, const QString &eWord) const
+{
+    std::uint8_t common = kAbbreviation | kUsageMark;
+    for (const SourceForm &form : lexeme.forms) {
+        if (WithoutYo(form.word) == eWord)
+            common &= facts_.at(std::size_t(form.tagId));
+    }
+    const LexemeRank ofForms = (common & kUsageMark)      ? LexemeRank::Marked
+                               : (common & kAbbreviation) ? LexemeRank::Abbreviation
+                                                          : LexemeRank::Standard;
+    return std::max(lexemeRank, ofForms);
+}
+
 LexemeFrequency::LexemeFrequency(const CorpusTagCounts &counts)
     : counts_(counts)
 {
@@ -99,6 +112,20 @@ double LexemeFrequency::Of(const BuiltLexeme &lexeme) const
     double occurrences = 0;
     ForEachCountedForm(lexeme, [&](const QPair<QString, int> &key, double count) {
         occurrences += count / std::max(1, sharers_.value(key));
+    });
+    return occurrences;
+}
+
+QHash<QString, double> LexemeFrequency::OfEachWord(const BuiltLexeme &lexeme) const
+{
+    QHash<QString, double> occurrences;
+    for (const SourceForm &form : lexeme.forms) {
+        const QString eWord = WithoutYo(form.word);
+        if (counts_.Of(eWord))
+            occurrences.insert(eWord, 0);
+    }
+    ForEachCountedForm(lexeme, [&](const QPair<QString, int> &key, double count) {
+        occurrences[key.first] += count / std::max(1, sharers_.value(key));
     });
     return occurrences;
 }

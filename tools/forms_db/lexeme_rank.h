@@ -32,6 +32,11 @@ public:
 
     LexemeRank Rank(const BuiltLexeme &lexeme) const;
 
+    // The rank of the lexeme's reading of a word (written with е): the
+    // lexeme's own, or a later one when every form of the lexeme spelled so is
+    // an abbreviation (порт of португальский) or usage-marked.
+    LexemeRank RankOfReading(const BuiltLexeme &lexeme, LexemeRank lexemeRank, const QString &eWord) const;
+
 private:
     std::vector<std::uint8_t> facts_;  // per tag id: what its grammemes say
 };
@@ -45,6 +50,9 @@ public:
 
     void Note(const BuiltLexeme &lexeme);
     double Of(const BuiltLexeme &lexeme) const;
+    // The occurrences of each word of the lexeme that the corpus has (written
+    // with е) read as this lexeme; a word the corpus reads otherwise only, 0.
+    QHash<QString, double> OfEachWord(const BuiltLexeme &lexeme) const;
 
 private:
     // Each (form written with е, tag id) of the lexeme that the corpus has, once.

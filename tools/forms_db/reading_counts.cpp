@@ -1,0 +1,44 @@
+#include "reading_counts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tornelis::formsdb {
+
+void ReadingCountTable::Add(const QString &eWord, const LemmaReading &reading)
+{
+    // Ordered as the engine will order them: by the thousandths it reads.
+    LemmaReading stored = reading;
+    stored.occurrences = std::round(reading.occurrences * kOccurrenceUnits) / kOccurrenceUnits;
+    readings_[eWord].append(stored);
+}
+
+qint64 ReadingCountTable::Write(SqliteDatabase &database) const
+{
+    database.exec(QStringLiteral(
+        "create table reading_counts(word text not null, initform_id integer not null, rank integer not null,"
+        " occurrences integer not null, primary key(word, initform_id)) without rowid;"));
+    SqliteStatement insert(database, QStringLiteral("insert into reading_counts values(?, ?, ?, ?)"));
+    qint64 written = 0;
+    for (auto word = readings_.cbegin(); word != readings_.cend(); ++word) {
+        QList<LemmaReading> ordered = word.value();
+        std::sort(ordered.begin(), ordered.end(), MetBefore);
+        const bool byNumber = std::is_sorted(ordered.cbegin(), ordered.cend(), [](const LemmaReading &a, const LemmaReading &b) {
+            return a.lemmaId < b.lemmaId;
+        });
+        if (byNumber)
+            continue;
+        for (const LemmaReading &reading : std::as_const(ordered)) {
+            insert.bindText(1, word.key());
+            insert.bindInt64(2, reading.lemmaId);
+            insert.bindInt64(3, reading.rank);
+            insert.bindInt64(4, std::llround(reading.occurrences * kOccurrenceUnits));
+            insert.step();
+            insert.reset();
+        }
+        ++written;
+    }
+    return written;
+}
+
+}  // namespace tornelis::formsdb

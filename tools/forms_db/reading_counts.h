@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/sqlite_database.h"
+#include "engine/tab_order.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+namespace tornelis::formsdb {
+
+// The table reading_counts: for each word (written with е) whose tabs a reader
+// meets in another order than the lexeme numbers give, how often the corpus
+// reads it as each of its lexemes, and the rank of that reading. The lexeme
+// numbers follow the frequency of whole lexemes; a word of a large paradigm
+// (конечно of конечный) may still be read mostly as a small one.
+class ReadingCountTable {
+public:
+    void Add(const QString &eWord, const LemmaReading &reading);
+
+    // Writes the words whose order differs from the numbers; returns how many.
+    qint64 Write(SqliteDatabase &database) const;
+
+private:
+    QHash<QString, QList<LemmaReading>> readings_;
+};
+
+}  // namespace tornelis::formsdb
