@@ -42,6 +42,11 @@ QList<FormRow> Dictionary()
                         {"тот", "ADJF,Apro,Subx,Anph inan,masc,sing,accs"}});
     rows[10].accent = rows[12].accent = 1;
     rows[11].accent = 2;
+    // осел of осесть and осёл; конечно of конечный, numbered first, and of the conjunction.
+    rows += Lexeme(80, {{"осел", "VERB,perf,intr masc,sing,past,indc"}, {"осесть", "INFN,perf,intr"}}, 1);
+    rows += Lexeme(90, {{"осёл", "NOUN,anim,masc sing,nomn"}});
+    rows += Lexeme(100, {{"конечный", "ADJF,Qual masc,sing,nomn"}, {"конечно", "ADJS,Qual neut,sing"}});
+    rows += Lexeme(110, {{"конечно", "CONJ,Prnt"}});
     return rows;
 }
 
@@ -66,6 +71,7 @@ private slots:
     void declineWritesEachWordAsItIsDone();
     void overLongWordIsNotFound();
     void mistypedWordIsReadAsMeant();
+    void everyReadingOfTheTypedWord();
     void guessedTablesAreMarked();
     void describe();
     void versionIsTheAboutBoxVersion();
@@ -91,6 +97,8 @@ void TestCli::initTestCase()
 {
     db_ = dir_.filePath(QStringLiteral("forms.db"));
     WriteTestDatabase(db_, Dictionary(), {{"елка", "ёлка"}});
+    AddYoSpellings(db_, {{"елка", "ёлка"}, {"осел", "осёл"}});
+    AddReadingCounts(db_, QStringLiteral("insert into reading_counts values('конечно', 100, 0, 0), ('конечно', 110, 0, 3000);"));
 }
 
 Run TestCli::run(QStringList arguments, const QByteArray &input)
@@ -253,6 +261,22 @@ void TestCli::mistypedWordIsReadAsMeant()
     // A stress mark is no mistake: nothing said of it.
     QCOMPARE(QString::fromUtf8(result.err), QStringLiteral("tornelis-cli: «cnjk»: прочитано как «стол»\n"
                                                             "tornelis-cli: «ст" "o" "л»: прочитано как «стол»\n"));
+}
+
+void TestCli::everyReadingOfTheTypedWord()
+{
+    const auto captions = [this](const QStringList &options, const QString &word) {
+        const Run result = run(QStringList{"--db", db_, "--json"} + options + QStringList{"decline", word});
+        QStringList found;
+        for (const QJsonValue &lemma : QJsonDocument::fromJson(result.out).array().at(0).toObject().value("lemmas").toArray())
+            found.append(lemma.toObject().value("caption").toString());
+        return found;
+    };
+    // Typed with е: the lemmas of both spellings; as typed only without ё restoration.
+    QCOMPARE(captions({}, "осел"), QStringList({"осесть (глагол (инфинитив))", "осёл (существительное)"}));
+    QCOMPARE(captions({"--no-yo"}, "осел"), QStringList{"осесть (глагол (инфинитив))"});
+    // The reading the corpus meets more often first.
+    QCOMPARE(captions({}, "конечно"), QStringList({"конечно (союз)", "конечный (прилагательное)"}));
 }
 
 void TestCli::guessedTablesAreMarked()

@@ -5,6 +5,7 @@
 #include "support/test_database.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <QtTest>
 
 using namespace tornelis;
@@ -72,6 +73,14 @@ QList<FormRow> Dictionary()
     rows += Lexeme(120, {{"осёл", "NOUN,anim,masc sing,nomn"}, {"осла", "NOUN,anim,masc sing,gent"}});
     rows += Lexeme(130, {{"берёт", "VERB,impf,tran sing,3per,pres,indc"}, {"брать", "INFN,impf,tran"}}, 1);
     rows += Lexeme(140, {{"берет", "NOUN,inan,masc sing,nomn"}});
+    rows += Lexeme(150, {{"узнает", "VERB,perf,tran sing,3per,futr,indc"}, {"узнать", "INFN,perf,tran"}}, 1);
+    rows += Lexeme(160, {{"узнаёт", "VERB,impf,tran sing,3per,pres,indc"}, {"узнавать", "INFN,impf,tran"}}, 1);
+    // конечно: the short form of конечный numbered before the conjunction; порт:
+    // the abbreviation of португальский numbered before the harbour.
+    rows += Lexeme(300, {{"конечный", "ADJF,Qual masc,sing,nomn"}, {"конечно", "ADJS,Qual neut,sing"}});
+    rows += Lexeme(310, {{"конечно", "CONJ,Prnt"}});
+    rows += Lexeme(320, {{"португальский", "ADJF masc,sing,nomn"}, {"порт", "ADJF,Fixd,Abbr masc,sing,nomn"}});
+    rows += Lexeme(330, {{"порт", "NOUN,inan,masc sing,nomn"}, {"порта", "NOUN,inan,masc sing,gent"}});
     return rows;
 }
 
@@ -101,6 +110,8 @@ private slots:
     void mistypedWordIsReadAsMeant_data();
     void yoSpellingsFoundToo_data();
     void yoSpellingsFoundToo();
+    void tabsInTheOrderReadersMeetThem_data();
+    void tabsInTheOrderReadersMeetThem();
     void mistypedWordIsReadAsMeant();
     void connectsWhateverTheFolderIsCalled_data();
     void connectsWhateverTheFolderIsCalled();
@@ -438,6 +449,58 @@ void TestDuridod::yoSpellingsFoundToo_data()
     QTest::newRow("typed with ё: that spelling only") << true << true << "осёл" << QStringList{osyol};
 }
 
+void TestDuridod::tabsInTheOrderReadersMeetThem_data()
+{
+    QTest::addColumn<QString>("counts");  // how the dictionary counts the readings
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("captions");
+    const QString konechnoConj = QStringLiteral("конечно (союз)");
+    const QString konechny = QStringLiteral("конечный (прилагательное)");
+    QTest::newRow("конечно: the reading met more often first") << "counted" << "конечно" << QStringList{konechnoConj, konechny};
+    QTest::newRow("порт: a count does not lift an abbreviation over a full word")
+        << "counted" << "порт" << QStringList{"порт (существительное)", "португальский (прилагательное)"};
+    QTest::newRow("осел: counted under its е spelling, across both spellings")
+        << "counted" << "осел" << QStringList{"осёл (существительное)", "осесть (глагол (инфинитив))"};
+    QTest::newRow("узнает: узнать and узнавать (узнаёт), uncounted")
+        << "counted" << "узнает" << QStringList{"узнать (глагол (инфинитив))", "узнавать (глагол (инфинитив))"};
+    QTest::newRow("стали: a word the table does not list keeps the lexeme numbers")
+        << "counted" << "стали" << QStringList{"сталь (существительное)", "стать (глагол (инфинитив))"};
+    QTest::newRow("a dictionary without counts: the lexeme numbers") << "none" << "конечно" << QStringList{konechny, konechnoConj};
+    QTest::newRow("a table that cannot be read: the lexeme numbers")
+        << "unreadable" << "конечно" << QStringList{konechny, konechnoConj};
+}
+
+void TestDuridod::tabsInTheOrderReadersMeetThem()
+{
+    QFETCH(QString, counts);
+    QFETCH(QString, word);
+    QFETCH(QStringList, captions);
+    const QString path = writeDictionary();
+    AddYoSpellings(path, {{"осел", "осёл"}, {"узнает", "узнаёт"}});
+    if (counts == QLatin1String("counted")) {
+        // The abbreviation counted above the noun, as the source's smoothing may leave it.
+        AddReadingCounts(path, QStringLiteral("insert into reading_counts values('конечно', 300, 0, 0), ('конечно', 310, 0, 3000),"
+                                              " ('порт', 320, 3, 24000), ('порт', 330, 0, 15000),"
+                                              " ('осел', 110, 0, 1000), ('осел', 120, 0, 5000);"));
+    } else if (counts == QLatin1String("unreadable")) {
+        SqliteDatabase database(path, SqliteDatabase::Mode::Create);
+        database.exec(QStringLiteral("create table reading_counts(word text); insert into reading_counts values('конечно');"));
+    }
+    DURIDOD engine;
+    engine.Connect(path);
+    QVERIFY(engine.Connected);
+    const DeclineOutcome outcome = RunDeclineCommand(engine, {word, QString(), true, kPlain});
+    QCOMPARE(outcome.lemmaCaptions, captions);
+    QCOMPARE(engine.LemmaIds.size(), captions.size());
+    // Tab i still fills the lemma of caption i, the typed form marked in it.
+    for (int tab = 0; tab < captions.size(); ++tab) {
+        const ParadigmTables tables = engine.FillTables(tab, kPlain, outcome.typed);
+        const bool typedOther =
+            std::any_of(tables.other.cbegin(), tables.other.cend(), [](const OtherForm &form) { return form.typed; });
+        QVERIFY(!tables.conjugationTyped.isEmpty() || !tables.declensionTyped.isEmpty() || typedOther);
+    }
+}
+
 void TestDuridod::yoSpellingsFoundToo()
 {
     QFETCH(bool, listed);
@@ -445,12 +508,8 @@ void TestDuridod::yoSpellingsFoundToo()
     QFETCH(QString, word);
     QFETCH(QStringList, captions);
     const QString path = writeDictionary();
-    if (listed) {
-        SqliteDatabase database(path, SqliteDatabase::Mode::Create);
-        database.exec(QStringLiteral("create table yo_spellings(str text, str_yo text, primary key(str, str_yo));"
-                                     "insert into yo_spellings values('осел', 'осёл'), ('берет', 'берёт'),"
-                                     " ('елка', 'ёлка');"));
-    }
+    if (listed)
+        AddYoSpellings(path, {{"осел", "осёл"}, {"берет", "берёт"}, {"елка", "ёлка"}, {"узнает", "узнаёт"}});
     DURIDOD engine;
     engine.Connect(path);
     const DeclineOutcome outcome = RunDeclineCommand(engine, {word, QString(), restoreYo, kPlain});

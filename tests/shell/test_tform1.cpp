@@ -40,6 +40,20 @@ QStringList TabCaptions(const QTabBar *tabs)
     return captions;
 }
 
+// The texts of the cells that stand out as the typed form.
+QStringList TypedCellTexts(const StringGrid *grid)
+{
+    QStringList texts;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            const QTableWidgetItem *item = grid->item(row, column);
+            if (item && item->font().bold() && item->background().color() == TypedCellBackground())
+                texts.append(item->text());
+        }
+    }
+    return texts;
+}
+
 }  // namespace
 
 class TestTForm1 : public QObject {
@@ -68,6 +82,7 @@ private slots:
     void smallestWindowKeepsEveryControlWhole();
     void newWordStartsFresh();
     void typedCellStaysGoldWhenSelected();
+    void everyReadingOfTheTypedWord();
     void tabsShowWholeCaptionsWhileTheyFit();
     void headerRowsStayOnVerticalScroll();
     void fixedColumnsFitTheirTexts();
@@ -501,6 +516,33 @@ void TestTForm1::newWordStartsFresh()
 
 // The typed form's cell keeps its gold when it is the selected cell, framed
 // in the selection's colour.
+void TestTForm1::everyReadingOfTheTypedWord()
+{
+    open();
+    TForm1 &form = window_.form();
+    // Typed with е: the lemmas of both spellings, the typed form marked in each.
+    decline(QStringLiteral("осел"));
+    QCOMPARE(TabCaptions(form.TabControl1), QStringList({"осесть (глагол (инфинитив))", "осёл (существительное)"}));
+    QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("осел"));
+    QCOMPARE(TypedCellTexts(form.StringGrid2), QStringList{"о-сел"});
+    form.TabControl1->setCurrentIndex(1);
+    QCOMPARE(form.PageControl1->currentIndex(), 0);
+    QCOMPARE(TypedCellTexts(form.StringGrid1), QStringList{"о-сёл"});
+    QCOMPARE(form.StatusBar1().text(1), QStringLiteral("Найдено: 1"));
+
+    decline(QStringLiteral("узнает"));
+    QCOMPARE(TabCaptions(form.TabControl1), QStringList({"узнать (глагол (инфинитив))", "узнавать (глагол (инфинитив))"}));
+    QCOMPARE(TypedCellTexts(form.StringGrid2).size(), 3);  // он, она, оно
+    form.TabControl1->setCurrentIndex(1);
+    QCOMPARE(TypedCellTexts(form.StringGrid2), QStringList(3, QStringLiteral("уз-на-ёт")));
+
+    // The reading the corpus meets more often first, whatever the lexeme numbers.
+    decline(QStringLiteral("конечно"));
+    QCOMPARE(TabCaptions(form.TabControl1), QStringList({"конечно (союз)", "конечный (прилагательное)"}));
+    QCOMPARE(form.StatusBar1().text(0), QStringLiteral("Всего запросов: 3"));
+    QCOMPARE(form.StatusBar1().text(1), QStringLiteral("Найдено: 3"));
+}
+
 void TestTForm1::typedCellStaysGoldWhenSelected()
 {
     open();

@@ -29,6 +29,14 @@ QList<FormRow> Dictionary()
     rows += Lexeme(60, {{"рама", "NOUN,inan,femn sing,nomn"}, {"раму", "NOUN,inan,femn sing,accs"}});
     rows += Lexeme(70, {{"молоко", "NOUN,inan,neut sing,nomn"}});
     rows.last().accent = 3;
+    // Words typed with е for ё: осел of осесть and осёл, узнает of узнать and узнавать (узнаёт).
+    rows += Lexeme(80, {{"осел", "VERB,perf,intr masc,sing,past,indc"}, {"осесть", "INFN,perf,intr"}}, 1);
+    rows += Lexeme(90, {{"осёл", "NOUN,anim,masc sing,nomn"}, {"осла", "NOUN,anim,masc sing,gent"}});
+    rows += Lexeme(100, {{"узнает", "VERB,perf,tran sing,3per,futr,indc"}, {"узнать", "INFN,perf,tran"}}, 1);
+    rows += Lexeme(110, {{"узнаёт", "VERB,impf,tran sing,3per,pres,indc"}, {"узнавать", "INFN,impf,tran"}}, 1);
+    // конечно: the short form of конечный numbered before the conjunction the corpus reads.
+    rows += Lexeme(120, {{"конечный", "ADJF,Qual masc,sing,nomn"}, {"конечно", "ADJS,Qual neut,sing"}});
+    rows += Lexeme(130, {{"конечно", "CONJ,Prnt"}});
     return rows;
 }
 
@@ -48,6 +56,8 @@ bool WindowFixture::Open(Database database)
     switch (database) {
     case Database::Good:
         WriteTestDatabase(path, Dictionary(), {{"елка", "ёлка"}});
+        AddYoSpellings(path, {{"елка", "ёлка"}, {"осел", "осёл"}, {"узнает", "узнаёт"}});
+        AddReadingCounts(path, QStringLiteral("insert into reading_counts values('конечно', 120, 0, 0), ('конечно', 130, 0, 3000);"));
         break;
     case Database::WithoutFormsView:
         WriteTestDatabase(path, Dictionary(), {}, {false, true});

@@ -83,6 +83,28 @@ void AddCorpusCounts(const QString &path, const QList<CorpusCountRow> &counts)
     }
 }
 
+void AddYoSpellings(const QString &path, const QList<YoRow> &spellings)
+{
+    SqliteDatabase database(path, SqliteDatabase::Mode::Create);
+    database.exec(QStringLiteral(
+        "create table yo_spellings(str text not null, str_yo text not null, primary key(str, str_yo)) without rowid;"));
+    SqliteStatement insert(database, QStringLiteral("insert into yo_spellings values(?, ?)"));
+    for (const YoRow &row : spellings) {
+        insert.bindText(1, row.str);
+        insert.bindText(2, row.strYo);
+        insert.step();
+        insert.reset();
+    }
+}
+
+void AddReadingCounts(const QString &path, const QString &inserts)
+{
+    SqliteDatabase database(path, SqliteDatabase::Mode::Create);
+    database.exec(QStringLiteral(
+        "create table reading_counts(word text not null, initform_id integer not null, rank integer not null,"
+        " occurrences integer not null, primary key(word, initform_id)) without rowid;") + inserts);
+}
+
 QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags, int lemmaIndex)
 {
     QList<FormRow> rows;

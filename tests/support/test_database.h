@@ -44,6 +44,15 @@ struct CorpusCountRow {
 };
 void AddCorpusCounts(const QString &path, const QList<CorpusCountRow> &counts);
 
+// Adds the table of every ё spelling of the dictionary's forms to the
+// forms.db at path, laid out as the builder writes it.
+void AddYoSpellings(const QString &path, const QList<YoRow> &spellings);
+
+// Adds the table of how often a corpus reads a word as each of its lexemes to
+// the forms.db at path, laid out as the builder writes it, with the rows that
+// inserts (SQL insert statements into reading_counts) add.
+void AddReadingCounts(const QString &path, const QString &inserts);
+
 // One lexeme: rows numbered from firstId, the row at lemmaIndex being the lemma.
 QList<FormRow> Lexeme(qint64 firstId, const QList<QPair<QString, QString>> &wordsAndTags, int lemmaIndex = 0);
 

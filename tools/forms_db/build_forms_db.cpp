@@ -12,6 +12,7 @@
 #include "two_stresses.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <map>
 
@@ -94,15 +95,35 @@ qint64 WriteLexeme(const PreparedLexeme &prepared, FormsDbWriter &writer, BuildR
     return lemmaId;
 }
 
-// How often the corpus reads each of the lexeme's words as this lexeme, and
-// the rank of that reading; the lexeme's tag ids still the source's.
-QList<QPair<QString, LemmaReading>> ReadingsOf(const BuiltLexeme &lexeme, LexemeRank rank, const LexemeRanker &ranker,
-                                               const LexemeFrequency &frequency)
+// How often the corpus reads one of the lexeme's words as this lexeme, and
+// the rank of that reading.
+struct ReadingOfWord {
+    QString eWord;
+    LemmaReading reading;
+    bool preferred;
+};
+
+// The lexeme's readings of the words the corpus counts or the table of
+// preferred readings lists; the lexeme's tag ids still the source's.
+QList<ReadingOfWord> ReadingsOf(const PreparedLexeme &prepared, LexemeRank rank, const LexemeRanker &ranker,
+                                const LexemeFrequency &frequency)
 {
-    QList<QPair<QString, LemmaReading>> readings;
-    const QHash<QString, double> occurrences = frequency.OfEachWord(lexeme);
-    for (auto word = occurrences.cbegin(); word != occurrences.cend(); ++word)
-        readings.append({word.key(), {0, int(ranker.RankOfReading(lexeme, rank, word.key())), word.value()}});
+    QHash<QString, double> occurrences = frequency.OfEachWord(prepared.lexeme);
+    QSet<QString> preferred;
+    for (std::size_t i = 0; i < prepared.lexeme.forms.size(); ++i) {
+        const QString eWord = WithoutYo(prepared.lexeme.forms[i].word);
+        const char *meant = PreferredReadingOf(eWord);
+        if (!meant)
+            continue;
+        occurrences.insert(eWord, occurrences.value(eWord));
+        if (prepared.tags.at(qsizetype(i)).startsWith(QLatin1String(meant)))
+            preferred.insert(eWord);
+    }
+    QList<ReadingOfWord> readings;
+    for (auto word = occurrences.cbegin(); word != occurrences.cend(); ++word) {
+        const int readingRank = int(ranker.RankOfReading(prepared.lexeme, rank, word.key()));
+        readings.append({word.key(), {0, readingRank, word.value()}, preferred.contains(word.key())});
+    }
     return readings;
 }
 
@@ -193,12 +214,12 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
         const SourceLexeme &source = sources.lexemes[numbered.source];
         const std::vector<BuiltLexeme> built = splitter.Split(corpus.Expand(source));
         PreparedLexeme prepared = Prepare(built[numbered.built], source, sources, corrections);
-        QList<QPair<QString, LemmaReading>> readings = ReadingsOf(prepared.lexeme, numbered.rank, ranker, frequency);
+        QList<ReadingOfWord> readings = ReadingsOf(prepared, numbered.rank, ranker, frequency);
         twins.Widen({numbered.source, numbered.built}, prepared.lexeme);
         const qint64 lemmaId = WriteLexeme(prepared, writer, report, yoForms, endings);
-        for (auto &[eWord, reading] : readings) {
-            reading.lemmaId = lemmaId;
-            readingCounts.Add(eWord, reading);
+        for (ReadingOfWord &read : readings) {
+            read.reading.lemmaId = lemmaId;
+            readingCounts.Add(read.eWord, read.reading, read.preferred);
         }
     }
     report.rows = writer.rowCount();

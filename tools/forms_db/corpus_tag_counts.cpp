@@ -69,8 +69,10 @@ CorpusTagCounts CorpusTagCounts::Load(const QString &path, const QStringList &ta
         const int occurrences = OccurrencesOf(millionths);
         QList<Reading> &readings = counts.readings_[WithoutYo(word.key())];
         for (const Probability &probability : word.value()) {
-            if (probability.tagId >= 0)
-                readings.append({probability.tagId, double(std::max(occurrences, 1)) * probability.millionths / kMillion});
+            if (probability.tagId < 0)
+                continue;
+            const double count = double(std::max(occurrences, 1)) * probability.millionths / kMillion;
+            readings.append({probability.tagId, count, occurrences > 0 ? std::max(0.0, count - 1) : count});
         }
     }
     return counts;

@@ -10,13 +10,18 @@ namespace tornelis::formsdb {
 // How often each reading of a word occurs in OpenCorpora's disambiguated
 // corpus, from the az package's p_t_given_w.intdawg. The file keeps, for every
 // word of the corpus that the dictionary reads more than one way, each tag's
-// probability P(tag | word) as a millionth, truncated: the counts of the word
-// are the smallest number of occurrences that gives those fractions.
+// probability P(tag | word) as a millionth, truncated, after adding one to
+// the count of every reading the dictionary gives the word (Laplace
+// smoothing): the counts of the word are the smallest number of occurrences
+// that gives those fractions.
 class CorpusTagCounts {
 public:
     struct Reading {
         int tagId;
-        double count;  // occurrences of the word with this tag
+        double count;  // occurrences of the word with this tag, the smoothing's one included
+        // Without it: what the corpus saw. An indeclinable word's dozen cases
+        // would otherwise outweigh its few real occurrences.
+        double seen;
     };
 
     // Reads the file; tags gives the tag ids (a tag outside it is skipped). A

@@ -96,7 +96,7 @@ void LexemeFrequency::ForEachCountedForm(const BuiltLexeme &lexeme, Visit visit)
             const QPair<QString, int> key{eWord, reading.tagId};
             if (reading.tagId == form.tagId && !seen.contains(key)) {
                 seen.append(key);
-                visit(key, reading.count);
+                visit(key, reading.seen);
             }
         }
     }

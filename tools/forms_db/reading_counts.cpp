@@ -1,12 +1,29 @@
 #include "reading_counts.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tornelis::formsdb {
 
-void ReadingCountTable::Add(const QString &eWord, const LemmaReading &reading)
+const char *PreferredReadingOf(const QString &eWord)
 {
+    // word, the start of the tags of the reading meant
+    static const std::array<std::pair<const char16_t *, const char *>, 4> preferred{{
+        {u"уж", "PRCL"},         // уж очень; the grass snake is rare
+        {u"содержимое", "NOUN"},  // the contents, not the participle
+        {u"несколько", "NUMR"},   // несколько дней, declined (нескольких)
+        {u"новые", "ADJF"},       // the adjective, not the noun новое
+    }};
+    const auto listed = std::find_if(preferred.begin(), preferred.end(),
+                                     [&](const auto &entry) { return eWord == QStringView(entry.first); });
+    return listed == preferred.end() ? nullptr : listed->second;
+}
+
+void ReadingCountTable::Add(const QString &eWord, const LemmaReading &reading, bool preferred)
+{
+    if (preferred)
+        preferred_[eWord].append(reading.lemmaId);
     // Ordered as the engine will order them: by the thousandths it reads.
     LemmaReading stored = reading;
     stored.occurrences = std::round(reading.occurrences * kOccurrenceUnits) / kOccurrenceUnits;
@@ -22,6 +39,17 @@ qint64 ReadingCountTable::Write(SqliteDatabase &database) const
     qint64 written = 0;
     for (auto word = readings_.cbegin(); word != readings_.cend(); ++word) {
         QList<LemmaReading> ordered = word.value();
+        const QList<qint64> preferred = preferred_.value(word.key());
+        if (!preferred.isEmpty()) {
+            const auto most = std::max_element(ordered.cbegin(), ordered.cend(), [](const LemmaReading &a, const LemmaReading &b) {
+                return a.occurrences < b.occurrences;
+            });
+            const double above = most->occurrences + 1;
+            for (LemmaReading &reading : ordered) {
+                if (preferred.contains(reading.lemmaId))
+                    reading.occurrences = above;
+            }
+        }
         std::sort(ordered.begin(), ordered.end(), MetBefore);
         const bool byNumber = std::is_sorted(ordered.cbegin(), ordered.cend(), [](const LemmaReading &a, const LemmaReading &b) {
             return a.lemmaId < b.lemmaId;

@@ -16,13 +16,21 @@ namespace tornelis::formsdb {
 // (конечно of конечный) may still be read mostly as a small one.
 class ReadingCountTable {
 public:
-    void Add(const QString &eWord, const LemmaReading &reading);
+    // A preferred reading comes before every other of its rank.
+    void Add(const QString &eWord, const LemmaReading &reading, bool preferred = false);
 
     // Writes the words whose order differs from the numbers; returns how many.
     qint64 Write(SqliteDatabase &database) const;
 
 private:
     QHash<QString, QList<LemmaReading>> readings_;
+    QHash<QString, QList<qint64>> preferred_;  // lemma ids, by word
 };
+
+// Everyday words the corpus does not count (уж, содержимое) or counts against
+// what a reader means by the bare word (несколько, an adverb in nearly every
+// sentence of the corpus): the tags that open the reading a reader means
+// first, or null for a word not listed.
+const char *PreferredReadingOf(const QString &eWord);
 
 }  // namespace tornelis::formsdb
