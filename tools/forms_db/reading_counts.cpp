@@ -9,11 +9,17 @@ namespace tornelis::formsdb {
 const char *PreferredReadingOf(const QString &eWord)
 {
     // word, the start of the tags of the reading meant
-    static const std::array<std::pair<const char16_t *, const char *>, 4> preferred{{
-        {u"уж", "PRCL"},         // уж очень; the grass snake is rare
-        {u"содержимое", "NOUN"},  // the contents, not the participle
-        {u"несколько", "NUMR"},   // несколько дней, declined (нескольких)
-        {u"новые", "ADJF"},       // the adjective, not the noun новое
+    static const std::array<std::pair<const char16_t *, const char *>, 10> preferred{{
+        {u"уж", "PRCL"},          // уж очень; the grass snake is rare
+        {u"содержимое", "NOUN"},   // the contents, not the participle
+        {u"несколько", "NUMR"},    // несколько дней, declined (нескольких)
+        {u"новые", "ADJF"},        // the adjective, not the noun новое
+        {u"плохо", "ADVB"},        // not the short form of плохой
+        {u"подобно", "ADVB"},      // not the short form of подобный
+        {u"данные", "NOUN"},       // the data, not the participle
+        {u"данных", "NOUN"},
+        {u"первого", "ADJF"},      // the ordinal; the corpus saw the noun первое once
+        {u"лицо", "NOUN,inan"},    // the face; the corpus cannot tell it from a person
     }};
     const auto listed = std::find_if(preferred.begin(), preferred.end(),
                                      [&](const auto &entry) { return eWord == QStringView(entry.first); });

@@ -27,9 +27,9 @@ private:
     QHash<QString, QList<qint64>> preferred_;  // lemma ids, by word
 };
 
-// Everyday words the corpus does not count (уж, содержимое) or counts against
-// what a reader means by the bare word (несколько, an adverb in nearly every
-// sentence of the corpus): the tags that open the reading a reader means
+// Everyday words the corpus does not count (уж, содержимое, плохо) or counts
+// against what a reader means by the bare word (несколько, an adverb in nearly
+// every sentence of the corpus; первого, seen once): the tags that open the reading a reader means
 // first, or null for a word not listed.
 const char *PreferredReadingOf(const QString &eWord);
 
