@@ -46,6 +46,16 @@ quint32 GrammemeBits(const QString &tags)
     return bits;
 }
 
+// Keeps an answer for the words a text repeats (its authors' names among
+// them), forgetting all once there are too many.
+template <typename Value>
+void Remember(QHash<QString, Value> &remembered, const QString &word, const Value &value)
+{
+    if (remembered.size() >= kRememberedWords)
+        remembered.clear();
+    remembered.insert(word, value);
+}
+
 }  // namespace
 
 StressLookup::StressLookup(const QString &path)
@@ -115,9 +125,7 @@ QList<StressReading> StressLookup::Readings(const QString &lowerCaseForm)
             readings.append(reading);
         return readings;
     });
-    if (remembered_.size() >= kRememberedWords)
-        remembered_.clear();
-    remembered_.insert(lowerCaseForm, result);
+    Remember(remembered_, lowerCaseForm, result);
     return result;
 }
 
@@ -142,36 +150,48 @@ int StressLookup::ListedAccent(const QString &lowerCaseForm)
 {
     if (!listed_)
         return 0;
-    return OnDictionary(path_, [&] {
+    if (const auto found = listedRemembered_.constFind(lowerCaseForm); found != listedRemembered_.cend())
+        return *found;
+    const int accent = OnDictionary(path_, [&] {
         listed_->reset();
         listed_->bindText(1, lowerCaseForm);
         return listed_->step() ? std::max(0, listed_->columnInt(0)) : 0;
     });
+    Remember(listedRemembered_, lowerCaseForm, accent);
+    return accent;
 }
 
 QStringList StressLookup::YoSpellings(const QString &form)
 {
     if (!yoSpellings_)
         return {};
-    return OnDictionary(path_, [&] {
+    if (const auto found = yoSpellingsRemembered_.constFind(form); found != yoSpellingsRemembered_.cend())
+        return *found;
+    const QStringList spellings = OnDictionary(path_, [&] {
         yoSpellings_->reset();
         yoSpellings_->bindText(1, form);
-        QStringList spellings;
+        QStringList found;
         while (yoSpellings_->step())
-            spellings.append(yoSpellings_->columnText(0));
-        return spellings;
+            found.append(yoSpellings_->columnText(0));
+        return found;
     });
+    Remember(yoSpellingsRemembered_, form, spellings);
+    return spellings;
 }
 
 std::optional<QString> StressLookup::RestoredYo(const QString &form)
 {
-    return OnDictionary(path_, [&]() -> std::optional<QString> {
+    if (const auto found = restoredRemembered_.constFind(form); found != restoredRemembered_.cend())
+        return *found;
+    const std::optional<QString> restored = OnDictionary(path_, [&]() -> std::optional<QString> {
         yo_->reset();
         yo_->bindText(1, form);
         // A row without its ё spelling restores nothing.
-        const QString restored = yo_->step() ? yo_->columnText(0) : QString();
-        return restored.isEmpty() ? std::nullopt : std::optional<QString>(restored);
+        const QString spelling = yo_->step() ? yo_->columnText(0) : QString();
+        return spelling.isEmpty() ? std::nullopt : std::optional<QString>(spelling);
     });
+    Remember(restoredRemembered_, form, restored);
+    return restored;
 }
 
 }  // namespace tornelis

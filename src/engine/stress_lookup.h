@@ -94,6 +94,9 @@ private:
     std::unique_ptr<SqliteStatement> listed_;  // none in a dictionary without listed_stress
     QHash<QString, QList<StressReading>> remembered_;
     QHash<QString, StressReading> kinds_;
+    QHash<QString, std::optional<QString>> restoredRemembered_;
+    QHash<QString, int> listedRemembered_;
+    QHash<QString, QStringList> yoSpellingsRemembered_;
 };
 
 }  // namespace tornelis
