@@ -232,7 +232,7 @@ QString DURIDOD::RestoreYo(const QString &word)
     if (!Connected || word.size() > kLongestWord)
         return word;
     return Checked([&] {
-        SqliteStatement statement(database_, kYoLookup);
+        SqliteStatement statement(database_, kYoLookup, SqliteStatement::Lifetime::Connection);
         statement.bindText(":STR", word);
         // A row without its ё spelling restores nothing.
         const QString restored = statement.step() ? statement.columnText(0) : QString();
@@ -246,7 +246,7 @@ QStringList DURIDOD::YoSpellings(const QString &word)
     if (!Connected || !hasYoSpellings_ || lower.size() > kLongestWord || !lower.contains(u'е'))
         return {};
     return Checked([&] {
-        SqliteStatement spellings(database_, kYoSpellings);
+        SqliteStatement spellings(database_, kYoSpellings, SqliteStatement::Lifetime::Connection);
         spellings.bindText(":STR", lower);
         QStringList found;
         while (spellings.step() && found.size() <= kMostLemmaTabs)
@@ -267,7 +267,7 @@ QStringList DURIDOD::FindLemmas(const QString &word, const QStringList &alsoSpel
     }
     return Checked([&] {
         for (const QString &spelling : QStringList{word} + alsoSpelled) {
-            SqliteStatement search(database_, kLemmaSearch);
+            SqliteStatement search(database_, kLemmaSearch, SqliteStatement::Lifetime::Connection);
             search.bindText(":WORD", spelling.toLower());
             while (search.step()) {
                 const QString id = search.columnText(0);
@@ -287,7 +287,7 @@ QStringList DURIDOD::FindLemmas(const QString &word, const QStringList &alsoSpel
         // LemmaIds too, so that tab i always stands for entry i.
         QStringList shownIds;
         for (const QString &id : std::as_const(LemmaIds)) {
-            SqliteStatement row(database_, kLemmaRow);
+            SqliteStatement row(database_, kLemmaRow, SqliteStatement::Lifetime::Connection);
             row.bindText(":ID", id);
             if (!row.step())
                 continue;
@@ -334,7 +334,7 @@ bool DURIDOD::Finds(const QString &word)
     if (!Connected || word.size() > kLongestWord)
         return false;
     return Checked([&] {
-        SqliteStatement search(database_, kLemmaSearch);
+        SqliteStatement search(database_, kLemmaSearch, SqliteStatement::Lifetime::Connection);
         search.bindText(":WORD", word.toLower());
         return search.step();
     });
@@ -352,7 +352,7 @@ ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options
         return {};
 
     return Checked([&] {
-        SqliteStatement forms(database_, kLexemeForms);
+        SqliteStatement forms(database_, kLexemeForms, SqliteStatement::Lifetime::Connection);
         forms.bindText(":ID", LemmaIds.at(selectedTab));
         TableFiller filler(options, typed);
         qsizetype heldForms = 0;

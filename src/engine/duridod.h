@@ -43,8 +43,9 @@ struct ParadigmTables {
 };
 
 // The dictionary engine: the connection to forms.db, the lemma lookup with
-// its counters, and the paradigm fill. Statements never outlive the call that
-// runs them; a failing statement throws DatabaseError.
+// its counters, and the paradigm fill. Its statements stay prepared while the
+// connection is open and are reset after each use; a failing statement
+// throws DatabaseError.
 class DURIDOD {
 public:
     explicit DURIDOD(ConnectionErrorReporter *reporter = nullptr);

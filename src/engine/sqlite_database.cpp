@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace tornelis {
@@ -96,6 +97,7 @@ SqliteDatabase::~SqliteDatabase()
 SqliteDatabase::SqliteDatabase(SqliteDatabase &&other) noexcept
     : handle_(std::exchange(other.handle_, nullptr))
     , work_(std::move(other.work_))
+    , kept_(std::move(other.kept_))
 {
 }
 
@@ -105,12 +107,16 @@ SqliteDatabase &SqliteDatabase::operator=(SqliteDatabase &&other) noexcept
         close();
         handle_ = std::exchange(other.handle_, nullptr);
         work_ = std::move(other.work_);
+        kept_ = std::move(other.kept_);
     }
     return *this;
 }
 
 void SqliteDatabase::close()
 {
+    for (const KeptStatement &kept : kept_)
+        sqlite3_finalize(kept.statement);
+    kept_.clear();
     sqlite3_close_v2(std::exchange(handle_, nullptr));
     work_.reset();
 }
@@ -147,9 +153,37 @@ SqliteStatement::SqliteStatement(const SqliteDatabase &database, const QString &
     check(sqlite3_prepare16_v2(database_, sql.utf16(), -1, &statement_, nullptr));
 }
 
+SqliteStatement::SqliteStatement(SqliteDatabase &database, const QString &sql, Lifetime lifetime)
+    : database_(database.handle())
+    , work_(database.work())
+{
+    if (!database_)
+        throw DatabaseError(QStringLiteral("the database is not open"));
+    if (lifetime == Lifetime::Call) {
+        check(sqlite3_prepare16_v2(database_, sql.utf16(), -1, &statement_, nullptr));
+        return;
+    }
+    // A statement nested in a use of the same text gets one of its own.
+    auto kept = std::find_if(database.kept_.begin(), database.kept_.end(),
+                             [&](const SqliteDatabase::KeptStatement &kept) { return !kept.inUse && kept.sql == sql; });
+    if (kept == database.kept_.end()) {
+        check(sqlite3_prepare16_v3(database_, sql.utf16(), -1, SQLITE_PREPARE_PERSISTENT, &statement_, nullptr));
+        kept = database.kept_.insert(kept, {sql, statement_, false});
+    }
+    kept->inUse = true;
+    statement_ = kept->statement;
+    kept_ = &kept->inUse;
+}
+
 SqliteStatement::~SqliteStatement()
 {
-    sqlite3_finalize(statement_);
+    if (!kept_) {
+        sqlite3_finalize(statement_);
+        return;
+    }
+    sqlite3_reset(statement_);
+    sqlite3_clear_bindings(statement_);
+    *kept_ = false;
 }
 
 void SqliteStatement::check(int code) const

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <list>
 #include <memory>
 #include <stdexcept>
 
@@ -57,15 +58,34 @@ public:
     void renewBudget(int allowed);
 
 private:
+    friend class SqliteStatement;
+
+    // A statement prepared once for the life of the connection; in use while
+    // a SqliteStatement holds it.
+    struct KeptStatement {
+        QString sql;
+        sqlite3_stmt *statement;
+        bool inUse;
+    };
+
     sqlite3 *handle_ = nullptr;
     std::unique_ptr<Budget> work_;
+    std::list<KeptStatement> kept_;  // a node's address stays while others come
 };
 
-// One prepared statement, finalized when destroyed, so that no statement
-// outlives the command that ran it, whatever path that command takes.
+// One prepared statement. One of Lifetime::Call is finalized when destroyed,
+// so that no statement outlives the command that ran it, whatever path that
+// command takes. One of Lifetime::Connection (for statements of a fixed text
+// that run for every word) is prepared by its first use and kept by the
+// connection until it closes; each later use takes it again, and when
+// destroyed it is reset and its parameters unbound, so that none is left
+// open between two uses.
 class SqliteStatement {
 public:
+    enum class Lifetime { Call, Connection };
+
     SqliteStatement(const SqliteDatabase &database, const QString &sql);  // throws DatabaseError
+    SqliteStatement(SqliteDatabase &database, const QString &sql, Lifetime lifetime);  // throws DatabaseError
     ~SqliteStatement();
     SqliteStatement(const SqliteStatement &) = delete;
     SqliteStatement &operator=(const SqliteStatement &) = delete;
@@ -89,6 +109,7 @@ private:
     sqlite3 *database_;
     SqliteDatabase::Budget *work_;
     sqlite3_stmt *statement_ = nullptr;
+    bool *kept_ = nullptr;  // the in-use mark of a kept statement
 };
 
 }  // namespace tornelis

@@ -125,6 +125,7 @@ private slots:
     void overLongWordIsNotFound();
     void yoRowWithoutItsSpellingLeavesTheWord();
     void dictionaryPutRightIsReadAgain();
+    void anotherDictionaryIsReadAfterReconnecting();
 
 private:
     QString writeDictionary(const QString &name = QStringLiteral("forms.db"));
@@ -749,6 +750,40 @@ void TestDuridod::dictionaryPutRightIsReadAgain()
     QVERIFY_THROWS_EXCEPTION(DatabaseError, RunDeclineCommand(engine, request));
     QVERIFY(WriteBytes(path, good));
     QCOMPARE(RunDeclineCommand(engine, request).lemmaCaptions, QStringList{"стол (существительное)"});
+}
+
+// The engine keeps its statements prepared while a connection is open: the
+// next connection, to another file, answers from that file, and a failed one
+// leaves the engine finding nothing.
+void TestDuridod::anotherDictionaryIsReadAfterReconnecting()
+{
+    const QString first = writeDictionary();
+    const QString second = dir_.filePath(QStringLiteral("other.db"));
+    WriteTestDatabase(second,
+                      Lexeme(7, {{"столик", "NOUN,inan,masc sing,nomn"}, {"стол", "NOUN,inan,masc sing,gent,Dist"}}),
+                      {{"елка", "ёлочка"}});
+    const DeclineRequest request{QStringLiteral("елка"), QString(), true, kPlain};
+    DURIDOD engine;
+    engine.Connect(first);
+    QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{"стол (существительное)"});
+    QCOMPARE(RunDeclineCommand(engine, request).word, QStringLiteral("ёлка"));
+
+    engine.Connect(second);
+    QVERIFY(engine.Connected);
+    QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{"столик (существительное)"});
+    QCOMPARE(engine.LemmaIds, QStringList{"7"});
+    QCOMPARE(engine.FillTables(0, kPlain).declension.at(1, 1), QStringLiteral("столик"));
+    QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("ёлочка"));
+
+    engine.Connect(dir_.filePath(QStringLiteral("missing.db")));
+    QVERIFY(!engine.Connected);
+    QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{});
+    QCOMPARE(engine.RestoreYo(QStringLiteral("елка")), QStringLiteral("елка"));
+    QVERIFY(!engine.FillTables(0, kPlain).page.has_value());
+
+    engine.Connect(first);
+    QCOMPARE(RunDeclineCommand(engine, request).lemmaCaptions, QStringList{"ёлка (существительное)"});
+    QCOMPARE(engine.FindLemmas(QStringLiteral("стол")), QStringList{"стол (существительное)"});
 }
 
 QTEST_APPLESS_MAIN(TestDuridod)
