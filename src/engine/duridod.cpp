@@ -4,6 +4,7 @@
 #include "engine/part_of_speech.h"
 #include "engine/proper_names.h"
 #include "engine/tab_order.h"
+#include "engine/tag_facts.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -64,23 +65,18 @@ QHash<QString, QList<LemmaReading>> ReadReadingCounts(const SqliteDatabase &data
     return readings;
 }
 
-// Puts a form into the cells of the selected page that its tags place it in;
-// returns those cells.
-QList<CellPosition> PlaceRow(ParadigmTables &tables, const QString &cellText, const QString &tags)
+// Puts a form into its cells on the selected page; returns those cells.
+QList<CellPosition> PlaceRow(ParadigmTables &tables, const QString &cellText, const QString &tags, const TagFacts &facts)
 {
     const bool conjugation = tables.page == ParadigmPage::Conjugation;
     ParadigmGrid &texts = conjugation ? tables.conjugation : tables.declension;
     ParadigmGrid &tagGrid = conjugation ? tables.conjugationTags : tables.declensionTags;
-    QList<CellPosition> cells;
-    // A form the source marks as distorted (многа, болю) is no word a table shows.
-    if (HasGrammeme(tags, u"Dist"))
-        return cells;
-    for (const CellPosition &cell : conjugation ? PlaceOnConjugation(tags) : PlaceOnDeclension(tags)) {
+    const QList<CellPosition> &cells = conjugation ? facts.conjugationCells : facts.declensionCells;
+    for (const CellPosition &cell : cells) {
         const CellContent merged =
             MergeIntoCell({texts.at(cell.column, cell.row), tagGrid.at(cell.column, cell.row)}, {cellText, tags});
         texts.set(cell.column, cell.row, merged.text);
         tagGrid.set(cell.column, cell.row, merged.tags);
-        cells.append(cell);
     }
     return cells;
 }
@@ -90,6 +86,7 @@ struct DeliveredForm {
     QString word;
     OtherForm shown;
     QList<CellPosition> cells;
+    bool listedOther;
 };
 
 // The forms whose cells (if any) now show another form: a later variant
@@ -99,17 +96,15 @@ QList<OtherForm> FormsInNoCell(const QList<DeliveredForm> &delivered, const Para
     QList<OtherForm> other;
     QSet<std::pair<std::pair<QString, QString>, bool>> listedOnce;  // text, tags and typed: what tells two apart
     for (const DeliveredForm &form : delivered) {
+        if (!form.listedOther)
+            continue;
         const bool inCell = std::any_of(form.cells.cbegin(), form.cells.cend(), [&](const CellPosition &cell) {
             return CellShows(page.at(cell.column, cell.row), form.shown.text);
         });
-        if (inCell || !IsListedOtherForm(form.shown.tags))
-            continue;
-        if (listedOnce.contains({{form.shown.text, form.shown.tags}, form.shown.typed}))
+        if (inCell || listedOnce.contains({{form.shown.text, form.shown.tags}, form.shown.typed}))
             continue;
         listedOnce.insert({{form.shown.text, form.shown.tags}, form.shown.typed});
-        OtherForm listed = form.shown;
-        listed.group = GroupOfForm(listed.tags);
-        other.append(listed);
+        other.append(form.shown);
     }
     std::stable_sort(other.begin(), other.end(),
                      [](const OtherForm &a, const OtherForm &b) { return a.group < b.group; });
@@ -117,13 +112,14 @@ QList<OtherForm> FormsInNoCell(const QList<DeliveredForm> &delivered, const Para
 }
 
 // The cells whose form is the typed one.
-QList<CellPosition> TypedCells(const QList<DeliveredForm> &delivered, const ParadigmGrid &page, const TypedForm &typed)
+QList<CellPosition> TypedCells(const QList<DeliveredForm> &delivered, const ParadigmGrid &page)
 {
     QList<CellPosition> cells;
     for (const DeliveredForm &form : delivered) {
+        if (!form.shown.typed)
+            continue;
         for (const CellPosition &cell : form.cells) {
-            const bool holdsIt = CellShows(page.at(cell.column, cell.row), form.shown.text) && typed.Matches(form.word);
-            if (holdsIt && !cells.contains(cell))
+            if (CellShows(page.at(cell.column, cell.row), form.shown.text) && !cells.contains(cell))
                 cells.append(cell);
         }
     }
@@ -133,24 +129,24 @@ QList<CellPosition> TypedCells(const QList<DeliveredForm> &delivered, const Para
 // Fills both tables with a lemma's forms, one delivered row at a time.
 class TableFiller {
 public:
-    TableFiller(const RenderOptions &options, const TypedForm &typed)
+    TableFiller(const RenderOptions &options, const TypedForm &typed, TagFactsCache &tagFacts)
         : options_(options)
         , typed_(typed)
+        , tagFacts_(tagFacts)
     {
     }
 
     void Add(const QString &word, const QString &tags, int accent)
     {
-        if (!tables_.page) {
-            tables_.page = PartOfSpeechLabel(tags) == VerbLabel() ? ParadigmPage::Conjugation : ParadigmPage::Declension;
-        }
+        const TagFacts &facts = tagFacts_.Of(tags);
+        if (!tables_.page)
+            tables_.page = facts.verb ? ParadigmPage::Conjugation : ParadigmPage::Declension;
         RenderOptions formOptions = options_;
-        formOptions.letterCase = LetterCaseOfForm(options_.letterCase, word, tags);
+        formOptions.letterCase = LetterCaseOfForm(options_.letterCase, word, facts.name);
         const QString text =
-            CapitalizeNameParts(RenderCell(word, accent, formOptions), formOptions.letterCase, word, tags);
-        const QList<CellPosition> cells = PlaceRow(tables_, text, tags);
-        // The group is worked out only for the forms that end up in no cell.
-        delivered_.append({word, {text, tags, OtherFormGroup::Other, typed_.Matches(word)}, cells});
+            CapitalizeNameParts(RenderCell(word, accent, formOptions), formOptions.letterCase, word, facts.name);
+        const QList<CellPosition> cells = PlaceRow(tables_, text, tags, facts);
+        delivered_.append({word, {text, tags, facts.group, typed_.Matches(word)}, cells, facts.listedOther});
     }
 
     ParadigmTables Finish()
@@ -158,13 +154,14 @@ public:
         const bool conjugation = tables_.page == ParadigmPage::Conjugation;
         const ParadigmGrid &page = conjugation ? tables_.conjugation : tables_.declension;
         tables_.other = FormsInNoCell(delivered_, page);
-        (conjugation ? tables_.conjugationTyped : tables_.declensionTyped) = TypedCells(delivered_, page, typed_);
+        (conjugation ? tables_.conjugationTyped : tables_.declensionTyped) = TypedCells(delivered_, page);
         return tables_;
     }
 
 private:
     const RenderOptions &options_;
     const TypedForm &typed_;
+    TagFactsCache &tagFacts_;
     ParadigmTables tables_;
     QList<DeliveredForm> delivered_;
 };
@@ -343,7 +340,7 @@ bool DURIDOD::Finds(const QString &word)
 ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options, const TypedForm &typed)
 {
     if (const PredictedLexeme *predicted = PredictedAt(selectedTab)) {
-        TableFiller filler(options, typed);
+        TableFiller filler(options, typed, tagFacts_);
         for (const PredictedLexeme::Form &form : predicted->forms)
             filler.Add(form.word, form.tags, form.accent);
         return filler.Finish();
@@ -354,7 +351,7 @@ ParadigmTables DURIDOD::FillTables(int selectedTab, const RenderOptions &options
     return Checked([&] {
         SqliteStatement forms(database_, kLexemeForms, SqliteStatement::Lifetime::Connection);
         forms.bindText(":ID", LemmaIds.at(selectedTab));
-        TableFiller filler(options, typed);
+        TableFiller filler(options, typed, tagFacts_);
         qsizetype heldForms = 0;
         qsizetype heldText = 0;
         while (forms.step()) {

@@ -6,6 +6,7 @@
 #include "engine/prediction.h"
 #include "engine/sqlite_database.h"
 #include "engine/tab_order.h"
+#include "engine/tag_facts.h"
 #include "engine/typed_form.h"
 #include "render/render_options.h"
 
@@ -106,6 +107,7 @@ private:
     bool hasYoSpellings_ = false;
     QHash<QString, QList<LemmaReading>> readingCounts_;  // by the word written with е
     QList<PredictedLexeme> predicted_;  // the tabs of the last lookup when LemmaIds is empty
+    TagFactsCache tagFacts_;
 };
 
 }  // namespace tornelis

@@ -139,7 +139,10 @@ QList<CellContent> FormsOfCell(const CellContent &cell)
 
 bool CellShows(const QString &cellText, const QString &formText)
 {
-    return cellText == formText || cellText.split(kCellFormSeparator).contains(formText);
+    if (cellText == formText)
+        return true;
+    // Most cells hold one form: only a cell of two is split.
+    return cellText.contains(kCellFormSeparator) && cellText.split(kCellFormSeparator).contains(formText);
 }
 
 CellContent MergeIntoCell(const CellContent &shown, const CellContent &coming)

@@ -34,10 +34,26 @@ bool IsLinkWord(QStringView part)
 
 }  // namespace
 
+NameTags NameTagsOf(const QString &tags)
+{
+    const QStringList lexemeGroup = LexemeGroup(tags);
+    NameTags name;
+    // First names, surnames, patronymics, places, organisations, trade marks.
+    name.proper = HasAny(lexemeGroup, {u"Name", u"Surn", u"Patr", u"Geox", u"Orgn", u"Trad"});
+    // An abbreviation of one thing is read letter by letter (ДНК, ЕГЭ); a
+    // cut-short word (тыс, г-н, изд-во) is not.
+    name.initialism = HasAny(lexemeGroup, {u"Abbr"}) && (name.proper || HasAny(lexemeGroup, {u"Sgtm"}));
+    return name;
+}
+
 QString CapitalizeNameParts(const QString &text, LetterCase mode, const QString &word, const QString &tags)
 {
-    if (mode != LetterCase::FirstCapital || !word.contains(QLatin1Char('-')) ||
-        !HasAny(LexemeGroup(tags), {u"Name", u"Surn", u"Patr", u"Geox", u"Orgn", u"Trad"}))
+    return CapitalizeNameParts(text, mode, word, NameTagsOf(tags));
+}
+
+QString CapitalizeNameParts(const QString &text, LetterCase mode, const QString &word, const NameTags &name)
+{
+    if (mode != LetterCase::FirstCapital || !word.contains(QLatin1Char('-')) || !name.proper)
         return text;
     const QList<QStringView> parts = QStringView(word).split(u'-');
     // Letters spelt out as syllables (Би-би-си) are one word.
@@ -66,16 +82,15 @@ QString CapitalizeNameParts(const QString &text, LetterCase mode, const QString 
 
 LetterCase LetterCaseOfForm(LetterCase mode, const QString &word, const QString &tags)
 {
-    const QStringList lexemeGroup = LexemeGroup(tags);
-    // First names, surnames, patronymics, places, organisations, trade marks.
-    const bool proper = HasAny(lexemeGroup, {u"Name", u"Surn", u"Patr", u"Geox", u"Orgn", u"Trad"});
-    // An abbreviation of one thing is read letter by letter (ДНК, ЕГЭ); a
-    // cut-short word (тыс, г-н, изд-во) is not.
-    const bool initialism = HasAny(lexemeGroup, {u"Abbr"}) && (proper || HasAny(lexemeGroup, {u"Sgtm"})) &&
-                            !word.contains(QLatin1Char('-'));
-    if (initialism)
+    return LetterCaseOfForm(mode, word, NameTagsOf(tags));
+}
+
+LetterCase LetterCaseOfForm(LetterCase mode, const QString &word, const NameTags &name)
+{
+    // A hyphened abbreviation is a cut-short word (г-н, изд-во).
+    if (name.initialism && !word.contains(QLatin1Char('-')))
         return LetterCase::Upper;
-    if (proper && mode == LetterCase::Lower)
+    if (name.proper && mode == LetterCase::Lower)
         return LetterCase::FirstCapital;
     return mode;
 }
