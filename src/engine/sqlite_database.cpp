@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace tornelis {
@@ -30,9 +31,48 @@ QByteArray ImmutableUri(const QString &path)
 constexpr int kStepsPerCount = 1000;
 constexpr int kWorkPerBudget = 20000;
 
+// What a command builds counts too: a view can make each of a few steps
+// copy a value of the longest length, so the statements of a read-only
+// connection may allocate this many bytes between two renewals. A lookup in
+// the real dictionary allocates a hundred kilobytes at most.
+constexpr quint64 kBytesPerBudget = quint64(64) << 20;
+
+// Every byte SQLite allocates (values built or read, pages, statements),
+// counted from the program's start. SQLite runs in one thread.
+quint64 allocatedBytes = 0;
+sqlite3_mem_methods systemMemory;
+
+void *CountedMalloc(int bytes)
+{
+    allocatedBytes += quint64(std::max(bytes, 0));
+    return systemMemory.xMalloc(bytes);
+}
+
+void *CountedRealloc(void *memory, int bytes)
+{
+    allocatedBytes += quint64(std::max(bytes, 0));
+    return systemMemory.xRealloc(memory, bytes);
+}
+
+// SQLite takes its allocator before its first use: before the first
+// connection opens.
+void CountAllocations()
+{
+    [[maybe_unused]] static const bool counting = [] {
+        sqlite3_config(SQLITE_CONFIG_GETMALLOC, &systemMemory);
+        sqlite3_mem_methods counted = systemMemory;
+        counted.xMalloc = CountedMalloc;
+        counted.xRealloc = CountedRealloc;
+        return sqlite3_config(SQLITE_CONFIG_MALLOC, &counted) == SQLITE_OK;
+    }();
+}
+
 int CountWork(void *work)
 {
     auto *budget = static_cast<SqliteDatabase::Budget *>(work);
+    const bool overBytes = allocatedBytes - budget->allocatedBefore > kBytesPerBudget;
+    if (overBytes)
+        budget->done = budget->allowed;
     return ++budget->done > budget->allowed ? 1 : 0;
 }
 
@@ -65,6 +105,7 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
     const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
                                : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     const QByteArray name = readOnly ? ImmutableUri(path) : path.toUtf8();
+    CountAllocations();
     const int code = sqlite3_open_v2(name.constData(), &handle_, flags, nullptr);
     if (code != SQLITE_OK) {
         const QString message = handle_ ? QString::fromUtf8(sqlite3_errmsg(handle_))
@@ -73,7 +114,7 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
         throw DatabaseError(QStringLiteral("%1: %2").arg(path, message), code & 0xFF);
     }
     if (readOnly) {
-        work_ = std::make_unique<Budget>(Budget{0, kWorkPerBudget});
+        work_ = std::make_unique<Budget>();
         sqlite3_progress_handler(handle_, kStepsPerCount, CountWork, work_.get());
         sqlite3_limit(handle_, SQLITE_LIMIT_LENGTH, kLongestValue);
         // SQLite reads the file lazily: the schema is read now, within its
@@ -129,13 +170,18 @@ void SqliteDatabase::renewBudget()
 void SqliteDatabase::renewBudget(int allowed)
 {
     if (work_)
-        *work_ = {0, allowed};
+        *work_ = {0, allowed, allocatedBytes};
 }
 
 void SqliteDatabase::exec(const QString &sql)
 {
     char *error = nullptr;
-    if (sqlite3_exec(handle_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+    const int code = sqlite3_exec(handle_, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    if (code != SQLITE_OK) {
+        if ((code & 0xFF) == SQLITE_NOMEM) {
+            sqlite3_free(error);
+            throw std::bad_alloc();
+        }
         const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(handle_));
         sqlite3_free(error);
         if (work_ && work_->done > work_->allowed)
@@ -194,6 +240,9 @@ void SqliteStatement::check(int code) const
 
 void SqliteStatement::fail(int code) const
 {
+    // Out of memory is the program's want, not the file's fault.
+    if ((code & 0xFF) == SQLITE_NOMEM)
+        throw std::bad_alloc();
     if (code == SQLITE_INTERRUPT && work_ && work_->done > work_->allowed)
         throw DatabaseError(QStringLiteral("the dictionary is damaged: a lookup did not come to an end"), SQLITE_CORRUPT);
     throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(database_)), code & 0xFF);
@@ -236,7 +285,7 @@ void SqliteStatement::reset()
     sqlite3_reset(statement_);
     sqlite3_clear_bindings(statement_);
     if (work_)
-        *work_ = {0, kWorkPerBudget};
+        *work_ = {0, kWorkPerBudget, allocatedBytes};
 }
 
 QString SqliteStatement::columnText(int column) const

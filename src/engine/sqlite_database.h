@@ -46,10 +46,13 @@ public:
     sqlite3 *handle() const { return handle_; }
     // The work done since the budget was last renewed by a read-only
     // connection's statements, and the work they may do, in thousands of
-    // SQLite's steps; null for a connection without a bound.
+    // SQLite's steps; null for a connection without a bound. The bytes
+    // SQLite allocated before the renewal: what they allocate since is
+    // bounded too.
     struct Budget {
         int done = 0;
         int allowed = 0;
+        quint64 allocatedBefore = 0;
     };
     Budget *work() const { return work_.get(); }
     // Gives the statements that follow a whole budget of work again.

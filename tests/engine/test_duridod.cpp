@@ -646,45 +646,58 @@ void TestDuridod::endlessViewIsReportedAsDamaged()
 void TestDuridod::craftedDictionaryEndsTheCommandAsDamaged_data()
 {
     QTest::addColumn<QString>("view");
+    // The command: a word's decline, or the stress marks' readings of a word.
+    QTest::addColumn<bool>("stressReadings");
     // More lemmas for one word than any real word has.
     QTest::newRow("thousands of lemmas")
         << "with recursive r(n) as (select 1 union all select n + 1 from r where n < 5000)"
-           " select n as id, 'стол' as word, 'NOUN' as prop, 0 as accent, n as initform_id from r";
+           " select n as id, 'стол' as word, 'NOUN' as prop, 0 as accent, n as initform_id from r" << false;
     // Each statement within its bounds, the lookup of 400 lemmas far beyond them.
     QTest::newRow("costly rows of many lemmas")
         << "with recursive r(n) as (select 1 union all select n + 1 from r where n < 400),"
            " big(m) as (select 1 union all select m + 1 from big where m < 100000)"
            " select '' || n as id, 'стол' || substr((select count(*) from big), 1, 0) as word, 'NOUN' as prop,"
-           " 0 as accent, '' || n as initform_id from r";
+           " 0 as accent, '' || n as initform_id from r" << false;
     // One lemma of more forms than any lemma has, every one for the page of
     // other forms.
     QTest::newRow("100,000 forms of one lemma")
         << "with recursive r(n) as (select 1 union all select n + 1 from r where n < 100000)"
            " select '' || n as id, case n when 1 then 'стол' else 'форма' || n end as word,"
            " case n when 1 then 'NOUN,inan,masc sing,nomn' else 'INFN,perf,intr' end as prop, 0 as accent,"
-           " '1' as initform_id from r";
+           " '1' as initform_id from r" << false;
     // Tag strings each within the longest value, too long together.
     QTest::newRow("1,000,000 tags of 99 KB")
         << "with recursive r(n) as (select 1 union all select n + 1 from r where n < 1000000)"
            " select '' || n as id, 'стол' as word, 'NOUN,inan,masc sing,nomn' || printf('%.*c', 99000, ' ') as prop,"
-           " 0 as accent, '1' as initform_id from r";
+           " 0 as accent, '1' as initform_id from r" << false;
     // A tag string of 400 MB built from a few bytes.
     QTest::newRow("huge value")
-        << "select 1 as id, 'стол' as word, printf('%.*c', 400000000, 'N') as prop, 0 as accent, 1 as initform_id";
+        << "select 1 as id, 'стол' as word, printf('%.*c', 400000000, 'N') as prop, 0 as accent, 1 as initform_id" << false;
+    // Few steps a row, each building a value near the longest: the bytes
+    // built end the lookup, long before the steps would.
+    QTest::newRow("readings of 20,000 tags of 99 KB")
+        << "with recursive r(n) as (select 1 union all select n + 1 from r where n < 20000)"
+           " select n as id, 'стол' as word, 'NOUN,inan,masc sing,nomn' || printf('%.*c', 99000, ' ') as prop,"
+           " 0 as accent, 1 as initform_id from r" << true;
 }
 
 void TestDuridod::craftedDictionaryEndsTheCommandAsDamaged()
 {
     QFETCH(QString, view);
+    QFETCH(bool, stressReadings);
     const QString path = dir_.filePath(QStringLiteral("crafted.db"));
     QFile::remove(path);
     WriteTestDatabase(path, Dictionary(), {}, {false, true});
     SqliteDatabase(path, SqliteDatabase::Mode::Create).exec(QStringLiteral("create view forms_view as ") + view);
-    DURIDOD engine;
-    engine.Connect(path);
-    QVERIFY(engine.Connected);
     try {
-        RunDeclineCommand(engine, {QStringLiteral("стол"), QString(), false, kPlain});
+        if (stressReadings) {
+            StressLookup(path).Readings(QStringLiteral("стол"));
+        } else {
+            DURIDOD engine;
+            engine.Connect(path);
+            QVERIFY(engine.Connected);
+            RunDeclineCommand(engine, {QStringLiteral("стол"), QString(), false, kPlain});
+        }
         QFAIL("the command must end as damaged");
     } catch (const DatabaseError &error) {
         QVERIFY2(error.message().startsWith(QStringLiteral("Словарь «%1» повреждён").arg(QDir::toNativeSeparators(path))), qPrintable(error.message()));
