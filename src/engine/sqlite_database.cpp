@@ -107,6 +107,10 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
     const QByteArray name = readOnly ? ImmutableUri(path) : path.toUtf8();
     CountAllocations();
     const int code = sqlite3_open_v2(name.constData(), &handle_, flags, nullptr);
+    if ((code & 0xFF) == SQLITE_NOMEM) {
+        close();
+        throw std::bad_alloc();
+    }
     if (code != SQLITE_OK) {
         const QString message = handle_ ? QString::fromUtf8(sqlite3_errmsg(handle_))
                                         : QString::fromUtf8(sqlite3_errstr(code));
@@ -122,7 +126,7 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
         renewBudget(kSchemaWork);
         try {
             exec(QStringLiteral("select count(*) from sqlite_master"));
-        } catch (const DatabaseError &) {
+        } catch (...) {
             close();
             throw;
         }
