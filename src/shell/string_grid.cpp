@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QToolTip>
 
+#include <cmath>
+
 namespace tornelis {
 namespace {
 
@@ -85,6 +87,7 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
 QTableView *StringGrid::MakeOverlay()
 {
     auto *overlay = new Overlay(this);
+    overlay->setFont(font());
     overlay->setModel(model());
     overlay->setSelectionModel(selectionModel());
     overlay->setItemDelegate(itemDelegate());
@@ -199,13 +202,19 @@ int StringGrid::FixedHeight() const
 
 void StringGrid::FitFixedColumns()
 {
+    // The fonts the cells are drawn in: the grid's, which need not be the
+    // application's (Windows gives item views a font of their own), as a
+    // cell's font changes it.
+    const QFont viewFont = font();
     for (int column = 0; column < std::min(fixedColumns_, columnCount()); ++column) {
-        int widest = 0;
+        qreal widest = 0;
         for (int row = 0; row < rowCount(); ++row) {
             const QTableWidgetItem *cell = item(row, column);
-            widest = std::max(widest, QFontMetrics(cell->font()).horizontalAdvance(cell->text()));
+            const QVariant own = cell->data(Qt::FontRole);
+            const QFont drawn = own.isValid() ? qvariant_cast<QFont>(own).resolve(viewFont) : viewFont;
+            widest = std::max(widest, QFontMetricsF(drawn).horizontalAdvance(cell->text()));
         }
-        const int fitted = widest + 2 * CellTextMargin(this) + 2;  // and the grid line
+        const int fitted = int(std::ceil(widest)) + 2 * CellTextMargin(this) + 2;  // and the grid line
         if (column < leastWidths_.size())
             leastWidths_[column] = std::max(leastWidths_.at(column), fitted);
         setColumnWidth(column, std::max(columnWidth(column), fitted));
@@ -262,6 +271,20 @@ void StringGrid::PlaceFixedColumns()
         headerView_->setGeometry(area.left(), area.top(), area.width(), height);
     if (cornerView_)
         cornerView_->setGeometry(area.left(), area.top(), width, height);
+}
+
+void StringGrid::changeEvent(QEvent *event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // The views laid over the edges draw the same cells in the same font.
+        for (QTableView *overlay : {fixedView_, headerView_, cornerView_}) {
+            if (overlay)
+                overlay->setFont(font());
+        }
+        FitFixedColumns();
+        ShareWidth();
+    }
 }
 
 void StringGrid::resizeEvent(QResizeEvent *event)

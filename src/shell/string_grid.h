@@ -9,7 +9,7 @@ namespace tornelis {
 // never become the current cell; body cells are selectable, not editable.
 // The fixed columns stay in place when the grid scrolls sideways, the fixed
 // rows when it scrolls up and down; fixed columns are never narrower than
-// their texts. The other
+// their texts in the font they are drawn in. The other
 // columns share the width the grid has, never narrower than the widths set,
 // and a cell whose text does not fit shows it whole as its tooltip. Columns
 // are resized by dragging the line between them; a column so sized keeps its
@@ -46,6 +46,7 @@ signals:
 
 protected:
     bool viewportEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     void mousePressEvent(QMouseEvent *event) override;

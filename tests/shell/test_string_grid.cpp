@@ -1,4 +1,5 @@
 #include "shell/string_grid.h"
+#include "shell/accent_delegate.h"
 #include "shell/lavender_style.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ private slots:
     void fixedColumnsStayWhenScrolledSideways();
     void dataColumnsShareTheWidthAndKeepTheUsersDrag();
     void cutTextShowsWholeAsTooltip();
+    void fixedColumnsShowTheirTextsWholeInTheGridsFont_data();
+    void fixedColumnsShowTheirTextsWholeInTheGridsFont();
     void acuteAccentIsDrawnAboveItsLetter_data();
     void acuteAccentIsDrawnAboveItsLetter();
 };
@@ -133,6 +136,58 @@ void TestStringGrid::cutTextShowsWholeAsTooltip()
     };
     QCOMPARE(tooltipAt(1, 2), long_);
     QCOMPARE(tooltipAt(2, 2), QString());  // "ячейка 2:2" fits
+}
+
+// Windows gives item views a font of their own, wider than the program's:
+// a fixed column's text is measured in the font its cells are drawn in, the
+// grid's, when the texts are written and again when that font changes.
+void TestStringGrid::fixedColumnsShowTheirTextsWholeInTheGridsFont_data()
+{
+    // When the grid gets a font of its own: never (the system's font for
+    // item views, under Windows), before its texts, or after them.
+    QTest::addColumn<QString>("fontSet");
+    QTest::newRow("the system's font for item views") << "never";
+    QTest::newRow("a font set before the texts") << "before";
+    QTest::newRow("a font set after the texts") << "after";
+}
+
+void TestStringGrid::fixedColumnsShowTheirTextsWholeInTheGridsFont()
+{
+    QFETCH(QString, fontSet);
+    QFont wide(QStringLiteral("Liberation Serif"));
+    wide.setPixelSize(17);
+    auto grid = std::make_unique<StringGrid>(7, 9, 4, 1);
+    if (fontSet == QLatin1String("before"))
+        grid->setFont(wide);
+    const QStringList firstColumn{"Число", "Единственное", "", "", "", "", "Множественное", "", ""};
+    for (int row = 0; row < firstColumn.size(); ++row) {
+        grid->SetCell(0, row, firstColumn.at(row));
+        grid->SetCell(3, row, QStringLiteral("Местоимение"));
+    }
+    grid->SetHeadingRow(8, QStringLiteral("Деепричастие"), Qt::white, Qt::black);
+    grid->SetColWidths({90, 40, 60, 80, 150, 150, 150});
+    if (fontSet == QLatin1String("after"))
+        grid->setFont(wide);
+    grid->resize(820, 240);
+    grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+
+    // What every view drawing the grid's cells shows of each fixed cell's
+    // text, cut as the cells cut it.
+    const int margin = CellTextMargin(grid.get());
+    QList<const QTableView *> views{grid.get()};
+    for (const QTableView *overlay : grid->findChildren<QTableView *>())
+        views.append(overlay);
+    for (const QTableView *view : views) {
+        for (int row = 0; row < 8; ++row) {
+            for (int column : {0, 3}) {
+                const QModelIndex index = view->model()->index(row, column);
+                const QString text = index.data().toString();
+                const int room = view->visualRect(index).width() - 2 * margin;
+                QCOMPARE(QFontMetricsF(view->font()).elidedText(text, Qt::ElideRight, room), text);
+            }
+        }
+    }
 }
 
 // The font's own combining acute at 11 pixels makes и́ look like й: the
