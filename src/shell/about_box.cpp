@@ -33,7 +33,8 @@ QLabel *BoldLabel(const QString &text, QPoint position, QWidget *parent)
 }  // namespace
 
 TAboutBox::TAboutBox(DocumentOpener &opener, const WebHosts &hosts, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
     , opener_(opener)
     , hosts_(hosts)
 {

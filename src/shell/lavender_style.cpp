@@ -44,7 +44,7 @@ QTabWidget > QTabBar::tab:selected:focus { border: 2px solid #5a47a8; border-bot
 QTabBar#TabControl1::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6f3ff, stop:1 #dcd3f5);
   border: 1px solid #a99ad9; border-radius: 3px; padding: 1px 10px; margin: 0 3px 0 0; min-height: 17px; }
 QTabBar#TabControl1::tab:selected { background: #7b66c9; color: #ffffff; border-color: #5a47a8; }
-QTabBar#TabControl1::tab:selected:focus { background: #5a47a8; border: 2px solid #2b1d6e; text-decoration: underline; }
+QTabBar#TabControl1::tab:selected:focus { background: #5a47a8; border: 2px solid #2b1d6e; padding: 0 9px; text-decoration: underline; }
 QTableWidget { gridline-color: #cfc6ee; selection-background-color: #7b66c9; selection-color: #ffffff;
   border: 1px solid #c2b6ea; }
 QTableWidget:focus { border: 2px solid #7b66c9; }

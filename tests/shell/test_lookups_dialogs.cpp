@@ -132,6 +132,9 @@ void TestLookupsDialogs::aboutBoxShownByTheMenu()
     TAboutBox &box = *form().AboutBox;
     QCOMPARE(box.windowTitle(), QStringLiteral("О программе"));
     QCOMPARE(box.size(), QSize(326, 242));
+    // A dialog's frame: its title and a close button, neither minimized nor maximized.
+    QVERIFY(box.windowFlags().testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(!(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QCOMPARE(box.ProductName->text(), QStringLiteral("Торнелис"));
     QCOMPARE(box.Version->text(), QStringLiteral("Версия 3.1"));
     // The legal notices: the program's licence, the data's and the libraries', whole in the box.

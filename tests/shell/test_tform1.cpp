@@ -198,8 +198,13 @@ void TestTForm1::twoLemmasAndTabSwitch()
     QCOMPARE(form.PageControl1->currentIndex(), 0);
     QCOMPARE(form.StringGrid1->Cells(2, 2), QStringLiteral("ста-ли"));
 
+    form.TabControl1->setFocus();
     form.TabControl1->setCurrentIndex(1);
     QCOMPARE(form.PageControl1->currentIndex(), 1);
+    // Each tab, the focused one's wider frame too, lies whole within the bar.
+    for (int tab = 0; tab < form.TabControl1->count(); ++tab)
+        QVERIFY2(form.TabControl1->rect().contains(form.TabControl1->tabRect(tab)),
+                 qPrintable(QStringLiteral("%1 px in a bar of %2").arg(form.TabControl1->tabRect(tab).height()).arg(form.TabControl1->height())));
     QCOMPARE(form.StringGrid1->Cells(2, 2), QString());
     for (int row : {3, 4, 5})
         QCOMPARE(form.StringGrid2->Cells(6, row), QStringLiteral("ста-нет"));
