@@ -8,7 +8,7 @@
 namespace tornelis {
 
 // A lexeme guessed for a word the dictionary lacks, by analogy with the
-// dictionary's lexemes whose lemmas end as the word does.
+// dictionary's lexemes that have a form ending as the word does.
 struct PredictedLexeme {
     struct Form {
         QString word;
@@ -18,7 +18,7 @@ struct PredictedLexeme {
     QString lemma;
     QString lemmaTags;
     QString model;    // the lemma of the dictionary's lexeme the forms follow
-    int support = 0;  // the lexemes with this ending and paradigm
+    int support = 0;  // the lexemes with this ending, paradigm and place of the word in it
     QList<Form> forms;  // in the model's order
 };
 
@@ -27,11 +27,13 @@ inline constexpr int kMostPredictedLexemes = 3;
 // The status bar's word for tabs that are guesses.
 inline const QString kPredictedStatus = QStringLiteral("Нет в словаре: догадка");
 
-// The lexemes of word (in lower case), best supported first: those of the
-// longest lemma ending of at least three letters that two or more lexemes
-// share. Proper names are models only for a word typed with a capital.
-// None for a dictionary without the ending table, or for a word that is no
-// run of Russian letters.
+// The lexemes of word, best supported first: those of the longest ending of
+// at least three letters that two or more lexemes share, read as a lemma
+// unless the word shares a longer ending with other forms (лайкаю of
+// лайкать). A verb follows the analogues whose stems start with a prefix as
+// the word's does, or without one as the word's does. Proper names are
+// models only for a word typed with a capital. None for a dictionary without
+// the ending table, or for a word that is no run of Russian letters.
 QList<PredictedLexeme> PredictLexemes(const SqliteDatabase &database, const QString &typed);
 
 // "лайкать (глагол (инфинитив), по образцу «читать»)"

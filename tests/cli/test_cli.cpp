@@ -285,7 +285,7 @@ void TestCli::guessedTablesAreMarked()
     WriteTestDatabase(db, Lexeme(1, {{"семинар", "NOUN,inan,masc sing,nomn"}, {"семинары", "NOUN,inan,masc plur,nomn"}}));
     AddEndingTable(db, QStringLiteral("insert into guess_paradigms values (1, 0, '', 'NOUN,inan,masc sing,nomn', 1),"
                                       " (1, 1, 'ы', 'NOUN,inan,masc plur,nomn', 0);"
-                                      "insert into guess_endings values ('нар', 40, 1, 1, '1,2', 40, 40);"));
+                                      "insert into guess_endings values ('нар', 1, 40, 1, 0, 1, '1,2', 40, 40, 0, 0);"));
     // Still not in the dictionary, but its table by analogy follows.
     const Run result = run({"--db", db, "--json", "--no-syllables", "decline", "вебинар"});
     QCOMPARE(result.exitCode, 1);

@@ -43,17 +43,27 @@ void WriteDictionary(const QString &path, bool endingTable)
         // A second, weaker verb paradigm: a second tab.
         " (5, 0, 'ал', 'VERB,perf,tran masc,sing,past,indc', 0), (5, 1, 'ать', 'INFN,perf,tran', 1),"
         " (6, 0, '', 'NOUN,inan,masc sing,nomn', 1), (6, 1, 'у', 'NOUN,inan,masc sing,datv', 0);"
+        // Lemma endings (lemma 1) and those of other forms (lemma 0) with
+        // the form's place in the paradigm.
         // Verbs in -кать: five lexemes stress alike, but a verb's guessed
-        // stress is never sure enough.
-        "insert into guess_endings values ('кать', 5, 1, 3, '2,1,1', 5, 5), ('кать', 2, 5, 3, '1,1', 1, 2),"
+        // stress is never sure enough. None of the five starts with a
+        // prefix before -кать; of the two perfectives one does, with за-.
+        "insert into guess_endings values ('кать', 1, 5, 1, 2, 3, '2,1,1', 5, 5, 0, 0),"
+        " ('кать', 1, 2, 5, 1, 3, '1,1', 1, 2, 1, 0), ('каю', 0, 5, 1, 0, 3, '2,1,1', 5, 5, 0, 0),"
         // Adjectives in -овый: the lexemes of known stress disagree.
-        " ('овый', 4, 2, 10, '2,2', 3, 4),"
+        " ('овый', 1, 4, 2, 0, 10, '2,2', 3, 4, 0, 0), ('овой', 0, 4, 2, 1, 10, '2,2', 3, 4, 0, 0),"
         // Surnames in -еев: no stress known.
-        " ('еев', 2, 3, 20, '', 0, 0),"
+        " ('еев', 1, 2, 3, 0, 20, '', 0, 0, 0, 0), ('еевым', 0, 2, 3, 2, 20, '', 0, 0, 0, 0),"
         // Nouns in -нар, stressed on the ending's last vowel; nouns in -лос,
         // stressed on a vowel before the shared ending; nouns in -вар, too
-        // few to be sure.
-        " ('нар', 25, 4, 30, '1,2,2', 25, 25), ('лос', 30, 6, 40, '2,2', 30, 30), ('вар', 24, 4, 30, '1,2,2', 24, 24);"));
+        // few to be sure. A word read as another form than the lemma needs
+        // fifty: enough for -нары, too few for -вары.
+        " ('нар', 1, 25, 4, 0, 30, '1,2,2', 25, 25, 0, 0), ('нары', 0, 50, 4, 2, 30, '1,2,2', 50, 50, 0, 0),"
+        " ('лос', 1, 30, 6, 0, 40, '2,2', 30, 30, 0, 0), ('вар', 1, 24, 4, 0, 30, '1,2,2', 24, 24, 0, 0),"
+        " ('вары', 0, 49, 4, 2, 30, '1,2,2', 49, 49, 0, 0),"
+        // A form ending longer than any lemma ending of the word: вебинару
+        // is read as a form of a noun in -ар before a lemma in -ару.
+        " ('ару', 1, 3, 6, 0, 40, '', 0, 0, 0, 0), ('нару', 0, 50, 4, 1, 30, '1,2,2', 50, 50, 0, 0);"));
 }
 
 QStringList NonEmpty(const ParadigmGrid &grid)
@@ -126,6 +136,28 @@ void TestPrediction::guessesTablesByEnding_data()
     QTest::newRow("noun, too few lexemes to be sure of the stress")
         << "самовар" << QStringList{"самовар (существительное, по образцу «семинар»)"}
         << QStringList{"самовар", "самовары", "самовару"};
+    QTest::newRow("verb form") << "лайкаю"
+                               << QStringList{"лайкать (глагол (инфинитив), по образцу «макать»)"}
+                               << QStringList{"лайкаю", "лайкал"};
+    QTest::newRow("verb with a prefix, perfective") << "залайкать"
+                                                    << QStringList{"залайкать (глагол (инфинитив), по образцу «макать»)"}
+                                                    << QStringList{"залайкал"};
+    QTest::newRow("adjective form") << "кринжовой"
+                                    << QStringList{"кринжовый (прилагательное, по образцу «сосновый»)"}
+                                    << QStringList{"кринжовый", "кринжовой"};
+    QTest::newRow("surname form") << "Кащеевым" << QStringList{"Кащеев (существительное, по образцу «Сергеев»)"}
+                                  << QStringList{"Кащеев", "Кащеева", "Кащеевым"};
+    QTest::newRow("noun form, stress shown") << "вебинары"
+                                             << QStringList{"вебинар (существительное, по образцу «семинар»)"}
+                                             << QStringList{"вебин'ар", "вебин'ары", "вебин'ару"};
+    QTest::newRow("noun form, too few lexemes to be sure of the stress")
+        << "самовары" << QStringList{"самовар (существительное, по образцу «семинар»)"}
+        << QStringList{"самовар", "самовары", "самовару"};
+    QTest::newRow("noun form before a shorter lemma ending")
+        << "вебинару"
+        << QStringList{"вебинар (существительное, по образцу «семинар»)",
+                       "вебинару (существительное, по образцу «колос»)"}
+        << QStringList{"вебин'ар", "вебин'ары", "вебин'ару"};
     QTest::newRow("no ending of three letters shared") << "кьюкс" << QStringList{} << QStringList{};
     QTest::newRow("no run of Russian letters") << "лайкать1" << QStringList{} << QStringList{};
     QTest::newRow("lemma ending the word lacks") << "ать" << QStringList{} << QStringList{};
@@ -190,6 +222,18 @@ void TestPrediction::noTableNoGuess()
     QVERIFY(engine_.Connected);
     QVERIFY(decline(QStringLiteral("лайкать")).lemmaCaptions.isEmpty());
     QCOMPARE(engine_.NotFoundCount, 1);
+
+    // An ending table of lemma endings only, as older dictionaries have: no guess, no error.
+    const QString older = dir_.filePath(QStringLiteral("older.db"));
+    WriteDictionary(older, false);
+    SqliteDatabase(older, SqliteDatabase::Mode::Create)
+        .exec(QStringLiteral("create table guess_endings(ending text, support integer, paradigm_id integer,"
+                             " model_id integer, stress text, stress_support integer, stress_known integer);"
+                             "insert into guess_endings values ('кать', 5, 1, 3, '', 0, 0);"));
+    engine_.Connect(older);
+    QVERIFY(engine_.Connected);
+    QVERIFY(decline(QStringLiteral("лайкать")).lemmaCaptions.isEmpty());
+    QCOMPARE(engine_.NotFoundCount, 2);
 }
 
 QTEST_GUILESS_MAIN(TestPrediction)

@@ -62,9 +62,10 @@ void AddEndingTable(const QString &path, const QString &inserts)
     database.exec(QStringLiteral(
         "create table guess_paradigms(paradigm_id integer not null, position integer not null, suffix text not null,"
         " prop text not null, lemma integer not null, primary key(paradigm_id, position)) without rowid;"
-        "create table guess_endings(ending text not null, support integer not null, paradigm_id integer not null,"
-        " model_id integer not null, stress text not null, stress_support integer not null,"
-        " stress_known integer not null);") + inserts);
+        "create table guess_endings(ending text not null, lemma integer not null, support integer not null,"
+        " paradigm_id integer not null, position integer not null, model_id integer not null, stress text not null,"
+        " stress_support integer not null, stress_known integer not null, long_prefix_support integer not null,"
+        " short_prefix_support integer not null);") + inserts);
 }
 
 void AddCorpusCounts(const QString &path, const QList<CorpusCountRow> &counts)

@@ -2,7 +2,10 @@
 
 #include "engine/other_forms.h"
 
+#include <QSet>
+
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <utility>
 #include <tuple>
@@ -13,7 +16,7 @@ namespace {
 constexpr int kShortestEnding = 3;
 constexpr int kLongestEnding = 6;
 // An ending with more paradigms than this keeps its best supported ones.
-constexpr int kParadigmsPerEnding = 6;
+constexpr int kParadigmsPerEnding = 8;
 
 bool IsStressVowel(QChar c)
 {
@@ -83,54 +86,75 @@ void EndingTableBuilder::Add(const BuiltLexeme &lexeme, const std::vector<int> &
     const int paradigmId = Intern(paradigmIds_, paradigms_, paradigm.join(QLatin1Char('\n')));
     const bool stressKnown = std::any_of(accents.cbegin(), accents.cend(), [](int accent) { return accent > 0; });
     const int stressId = stressKnown ? Intern(stressIds_, stresses_, stress.join(QLatin1Char(','))) : -1;
-    for (int length = kShortestEnding; length <= kLongestEnding && length <= lemma.word.size(); ++length)
-        entries_.push_back({lemma.word.right(length), paradigmId, stressId, int(lemma.word.size()), lemmaId});
+    // A form found in several places is indexed at its first, the lemma before all.
+    QSet<QString> indexed;
+    const auto index = [&](std::size_t position) {
+        const QString &word = lexeme.forms[position].word;
+        if (indexed.contains(word))
+            return;
+        indexed.insert(word);
+        for (int length = kShortestEnding; length <= kLongestEnding && length <= word.size(); ++length)
+            entries_.push_back({position == lexeme.lemmaIndex, word.right(length), paradigmId, int(position), stressId,
+                                int(lemma.word.size()), lemmaId, VerbPrefixOf(QStringView(word).chopped(length))});
+    };
+    index(lexeme.lemmaIndex);
+    for (std::size_t i = 0; i < lexeme.forms.size(); ++i)
+        index(i);
 }
 
-qint64 EndingTableBuilder::Write(SqliteDatabase &database) const
+qint64 EndingTableBuilder::Write(SqliteDatabase &database)
 {
     database.exec(QStringLiteral(
         "create table guess_paradigms(paradigm_id integer not null, position integer not null, suffix text not null,"
         " prop text not null, lemma integer not null, primary key(paradigm_id, position)) without rowid;"
-        "create table guess_endings(ending text not null, support integer not null, paradigm_id integer not null,"
-        " model_id integer not null, stress text not null, stress_support integer not null,"
-        " stress_known integer not null);"));
-    std::vector<Entry> sorted = entries_;
+        "create table guess_endings(ending text not null, lemma integer not null, support integer not null,"
+        " paradigm_id integer not null, position integer not null, model_id integer not null, stress text not null,"
+        " stress_support integer not null, stress_known integer not null, long_prefix_support integer not null,"
+        " short_prefix_support integer not null);"));
+    std::vector<Entry> &sorted = entries_;
     std::sort(sorted.begin(), sorted.end(), [](const Entry &a, const Entry &b) {
-        return std::tie(a.ending, a.paradigm, a.stress, a.lemmaId) < std::tie(b.ending, b.paradigm, b.stress, b.lemmaId);
+        return std::tie(a.lemma, a.ending, a.paradigm, a.position, a.stress, a.lemmaId) <
+               std::tie(b.lemma, b.ending, b.paradigm, b.position, b.stress, b.lemmaId);
     });
 
     struct Row {
         int paradigm;
+        int position;
         int support;
         qint64 model;
         int stress;
         int stressSupport;
         int stressKnown;  // the lexemes whose stress the dictionary knows
+        std::array<int, 3> prefixed;  // the lexemes by the prefix before the ending
     };
     // A lexeme without any stressed form casts no vote on the stress.
     const int unknownStress = -1;
-    SqliteStatement insertEnding(database, QStringLiteral("insert into guess_endings values(?, ?, ?, ?, ?, ?, ?)"));
+    SqliteStatement insertEnding(database, QStringLiteral("insert into guess_endings values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     std::vector<bool> paradigmUsed(std::size_t(paradigms_.size()), false);
     qint64 written = 0;
     for (std::size_t first = 0; first < sorted.size();) {
+        const bool lemma = sorted[first].lemma;
         const QString &ending = sorted[first].ending;
+        const auto sameEnding = [&](std::size_t i) { return sorted[i].lemma == lemma && sorted[i].ending == ending; };
         std::vector<Row> rows;
         std::size_t next = first;
-        while (next < sorted.size() && sorted[next].ending == ending) {
+        while (next < sorted.size() && sameEnding(next)) {
             // One paradigm: its lexemes, by stress pattern. Its model is the
             // shortest lemma of the commonest known stress, a plain word
             // more likely than a long compound.
-            Row row{sorted[next].paradigm, 0, 0, unknownStress, 0, 0};
+            Row row{sorted[next].paradigm, sorted[next].position, 0, 0, unknownStress, 0, 0, {0, 0, 0}};
+            const auto sameRow = [&](std::size_t i) {
+                return i < sorted.size() && sameEnding(i) && sorted[i].paradigm == row.paradigm &&
+                       sorted[i].position == row.position;
+            };
             std::pair<int, qint64> model{INT_MAX, 0};
-            while (next < sorted.size() && sorted[next].ending == ending && sorted[next].paradigm == row.paradigm) {
+            while (sameRow(next)) {
                 const int stress = sorted[next].stress;
                 int same = 0;
                 std::pair<int, qint64> shortest{INT_MAX, 0};
-                for (; next < sorted.size() && sorted[next].ending == ending && sorted[next].paradigm == row.paradigm &&
-                       sorted[next].stress == stress;
-                     ++next) {
+                for (; sameRow(next) && sorted[next].stress == stress; ++next) {
                     ++same;
+                    ++row.prefixed[std::size_t(sorted[next].prefix)];
                     shortest = std::min(shortest, {sorted[next].lemmaLength, sorted[next].lemmaId});
                 }
                 row.support += same;
@@ -155,12 +179,16 @@ qint64 EndingTableBuilder::Write(SqliteDatabase &database) const
             rows.resize(std::size_t(kParadigmsPerEnding));
         for (const Row &row : rows) {
             insertEnding.bindText(1, ending);
-            insertEnding.bindInt64(2, row.support);
-            insertEnding.bindInt64(3, row.paradigm);
-            insertEnding.bindInt64(4, row.model);
-            insertEnding.bindText(5, row.stress == unknownStress ? QString() : stresses_.at(row.stress));
-            insertEnding.bindInt64(6, row.stressSupport);
-            insertEnding.bindInt64(7, row.stressKnown);
+            insertEnding.bindInt64(2, lemma);
+            insertEnding.bindInt64(3, row.support);
+            insertEnding.bindInt64(4, row.paradigm);
+            insertEnding.bindInt64(5, row.position);
+            insertEnding.bindInt64(6, row.model);
+            insertEnding.bindText(7, row.stress == unknownStress ? QString() : stresses_.at(row.stress));
+            insertEnding.bindInt64(8, row.stressSupport);
+            insertEnding.bindInt64(9, row.stressKnown);
+            insertEnding.bindInt64(10, row.prefixed[std::size_t(VerbPrefix::Long)]);
+            insertEnding.bindInt64(11, row.prefixed[std::size_t(VerbPrefix::Short)]);
             insertEnding.step();
             insertEnding.reset();
             paradigmUsed[std::size_t(row.paradigm)] = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/sqlite_database.h"
+#include "engine/verb_prefix.h"
 #include "lexeme_split.h"
 
 #include <QHash>
@@ -11,10 +12,12 @@
 
 namespace tornelis::formsdb {
 
-// The data for words the dictionary lacks: for each lemma ending of three to
-// six letters, the paradigms of the nouns, adjectives and verbs whose lemmas
-// end so, with the number of lexemes behind each and their stress pattern
-// counted from the word's end. Written as the tables guess_endings and
+// The data for words the dictionary lacks: for each ending of three to six
+// letters, the paradigms of the nouns, adjectives and verbs whose forms end
+// so, with the form's place in the paradigm, the number of lexemes behind
+// each, how many of them start with a verbal prefix, and their stress
+// pattern counted from the word's end. Lemma endings and the endings of the
+// other forms are ranked apart. Written as the tables guess_endings and
 // guess_paradigms; an ending only one lexeme has is left out.
 class EndingTableBuilder {
 public:
@@ -24,15 +27,18 @@ public:
     void Add(const BuiltLexeme &lexeme, const std::vector<int> &accents, qint64 lemmaId);
 
     // Creates and fills the two tables; returns the number of ending rows.
-    qint64 Write(SqliteDatabase &database) const;
+    qint64 Write(SqliteDatabase &database);
 
 private:
     struct Entry {
+        bool lemma;  // the ending is the lemma's
         QString ending;
         int paradigm;
+        int position;  // of the form in the paradigm
         int stress;
         int lemmaLength;
         qint64 lemmaId;
+        VerbPrefix prefix;  // of the letters before the ending
     };
 
     int Intern(QHash<QString, int> &ids, QStringList &values, const QString &value);
