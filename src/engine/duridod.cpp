@@ -290,9 +290,8 @@ QStringList DURIDOD::FindLemmas(const QString &word, const QStringList &alsoSpel
                 continue;
             const QString lemma = row.columnText(0);
             const QString tags = row.columnText(1);
-            const LetterCase letterCase = LetterCaseOfForm(LetterCase::Lower, lemma, tags);
-            captions.append(CapitalizeNameParts(ApplyLetterCase(lemma, letterCase), letterCase, lemma, tags) +
-                            QStringLiteral(" (") + PartOfSpeechLabel(tags, lemma) + QLatin1Char(')'));
+            captions.append(CaptionedLemma(lemma, tags) + QStringLiteral(" (") + PartOfSpeechLabel(tags, lemma) +
+                            QLatin1Char(')'));
             shownIds.append(id);
         }
         LemmaIds = shownIds;

@@ -4,7 +4,6 @@
 #include "engine/part_of_speech.h"
 #include "engine/proper_names.h"
 #include "engine/verb_prefix.h"
-#include "render/letter_case.h"
 
 #include <algorithm>
 #include <array>
@@ -217,17 +216,10 @@ QList<PredictedLexeme> PredictLexemes(const SqliteDatabase &database, const QStr
     return predicted;
 }
 
-// A lemma as a caption shows it: a name with its capital.
-QString CaptionWord(const QString &lemma, const QString &tags)
-{
-    const LetterCase letterCase = LetterCaseOfForm(LetterCase::Lower, lemma, tags);
-    return CapitalizeNameParts(ApplyLetterCase(lemma, letterCase), letterCase, lemma, tags);
-}
-
 QString PredictedCaption(const PredictedLexeme &lexeme)
 {
-    return CaptionWord(lexeme.lemma, lexeme.lemmaTags) + QStringLiteral(" (") + PartOfSpeechLabel(lexeme.lemmaTags, lexeme.lemma) +
-           QStringLiteral(", по образцу «") + CaptionWord(lexeme.model, lexeme.lemmaTags) + QStringLiteral("»)");
+    return CaptionedLemma(lexeme.lemma, lexeme.lemmaTags) + QStringLiteral(" (") + PartOfSpeechLabel(lexeme.lemmaTags, lexeme.lemma) +
+           QStringLiteral(", по образцу «") + CaptionedLemma(lexeme.model, lexeme.lemmaTags) + QStringLiteral("»)");
 }
 
 }  // namespace tornelis

@@ -95,4 +95,10 @@ LetterCase LetterCaseOfForm(LetterCase mode, const QString &word, const NameTags
     return mode;
 }
 
+QString CaptionedLemma(const QString &lemma, const QString &tags)
+{
+    const LetterCase letterCase = LetterCaseOfForm(LetterCase::Lower, lemma, tags);
+    return CapitalizeNameParts(ApplyLetterCase(lemma, letterCase), letterCase, lemma, tags);
+}
+
 }  // namespace tornelis

@@ -30,4 +30,7 @@ LetterCase LetterCaseOfForm(LetterCase mode, const QString &word, const QString 
 QString CapitalizeNameParts(const QString &text, LetterCase mode, const QString &word, const NameTags &name);
 QString CapitalizeNameParts(const QString &text, LetterCase mode, const QString &word, const QString &tags);
 
+// A lemma as a tab caption shows it: lower case, a name with its capitals.
+QString CaptionedLemma(const QString &lemma, const QString &tags);
+
 }  // namespace tornelis
