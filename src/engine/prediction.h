@@ -24,6 +24,15 @@ struct PredictedLexeme {
 
 inline constexpr int kMostPredictedLexemes = 3;
 
+// The two tables the guesses read, as the dictionary builder creates them.
+inline const QString kGuessTablesSchema = QStringLiteral(
+    "create table guess_paradigms(paradigm_id integer not null, position integer not null, suffix text not null,"
+    " prop text not null, lemma integer not null, primary key(paradigm_id, position)) without rowid;"
+    "create table guess_endings(ending text not null, lemma integer not null, support integer not null,"
+    " paradigm_id integer not null, position integer not null, model_id integer not null, stress text not null,"
+    " stress_support integer not null, stress_known integer not null, long_prefix_support integer not null,"
+    " short_prefix_support integer not null);");
+
 // The status bar's word for tabs that are guesses.
 inline const QString kPredictedStatus = QStringLiteral("Нет в словаре: догадка");
 

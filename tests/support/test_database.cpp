@@ -1,5 +1,6 @@
 #include "support/test_database.h"
 
+#include "engine/prediction.h"
 #include "engine/sqlite_database.h"
 
 #include <QFile>
@@ -59,13 +60,7 @@ void WriteTestDatabase(const QString &path, const QList<FormRow> &forms, const Q
 void AddEndingTable(const QString &path, const QString &inserts)
 {
     SqliteDatabase database(path, SqliteDatabase::Mode::Create);
-    database.exec(QStringLiteral(
-        "create table guess_paradigms(paradigm_id integer not null, position integer not null, suffix text not null,"
-        " prop text not null, lemma integer not null, primary key(paradigm_id, position)) without rowid;"
-        "create table guess_endings(ending text not null, lemma integer not null, support integer not null,"
-        " paradigm_id integer not null, position integer not null, model_id integer not null, stress text not null,"
-        " stress_support integer not null, stress_known integer not null, long_prefix_support integer not null,"
-        " short_prefix_support integer not null);") + inserts);
+    database.exec(kGuessTablesSchema + inserts);
 }
 
 void AddCorpusCounts(const QString &path, const QList<CorpusCountRow> &counts)

@@ -1,6 +1,7 @@
 #include "ending_table.h"
 
 #include "engine/other_forms.h"
+#include "engine/prediction.h"
 
 #include <QSet>
 
@@ -104,13 +105,7 @@ void EndingTableBuilder::Add(const BuiltLexeme &lexeme, const std::vector<int> &
 
 qint64 EndingTableBuilder::Write(SqliteDatabase &database)
 {
-    database.exec(QStringLiteral(
-        "create table guess_paradigms(paradigm_id integer not null, position integer not null, suffix text not null,"
-        " prop text not null, lemma integer not null, primary key(paradigm_id, position)) without rowid;"
-        "create table guess_endings(ending text not null, lemma integer not null, support integer not null,"
-        " paradigm_id integer not null, position integer not null, model_id integer not null, stress text not null,"
-        " stress_support integer not null, stress_known integer not null, long_prefix_support integer not null,"
-        " short_prefix_support integer not null);"));
+    database.exec(kGuessTablesSchema);
     std::vector<Entry> &sorted = entries_;
     std::sort(sorted.begin(), sorted.end(), [](const Entry &a, const Entry &b) {
         return std::tie(a.lemma, a.ending, a.paradigm, a.position, a.stress, a.lemmaId) <
