@@ -63,7 +63,14 @@ StressLookup::StressLookup(const QString &path)
 {
     OnDictionary(path_, [&] {
         database_ = SqliteDatabase(path, SqliteDatabase::Mode::ReadOnly);
-        accents_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select accent, prop, initform_id from forms_view where word = ?"));
+        // Running text also takes the stress predicted for the forms the lists
+        // say nothing of, where the dictionary carries it.
+        accents_ = std::make_unique<SqliteStatement>(
+            database_, HasTable(QStringLiteral("predicted_stress"))
+                           ? QStringLiteral("select case when v.accent = 0 then coalesce(p.accent, 0) else v.accent end,"
+                                            " v.prop, v.initform_id from forms_view v"
+                                            " left join predicted_stress p on p.form_id = v.id where v.word = ?")
+                           : QStringLiteral("select accent, prop, initform_id from forms_view where word = ?"));
         yo_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select str_yo from yo where str = ?"));
         SqliteStatement hasCounts(database_, QStringLiteral("select 1 from sqlite_master where name = 'corpus_counts'"));
         if (hasCounts.step()) {

@@ -79,6 +79,8 @@ private slots:
     void yoRules();
     void corpusCountsOfReadings();
     void listedFormsTheDictionaryLacks();
+    void stressPredictedForRunningText_data();
+    void stressPredictedForRunningText();
     void statementsAreIndexSearches();
     void failedBuildLeavesTargetUntouched();
     void fullDiskLeavesTargetUntouched();
@@ -150,14 +152,15 @@ void TestFormsDbBuilder::initTestCase()
              {"немного", "NUMR"}, {"мало", "NUMR"},    {"системный", "ADJF"}, {"газовый", "ADJF"},
              {"куриный", "ADJF"}, {"лесной", "ADJF"},   {"ранний", "ADJF"},  {"готовый", "ADJF"},
              {"новый", "ADJF"},   {"родной", "ADJF"},   {"покрывной", "ADJF"},
-             {"поляков", "NOUN"}, {"подобный", "ADJF"}})
+             {"поляков", "NOUN"}, {"подобный", "ADJF"}, {"байт", "NOUN"},      {"маркер", "NOUN"},
+             {"стих", "NOUN"},     {"жук", "NOUN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит; every lexeme of the words whose
     // tabs the corpus orders.
     const QStringList everyLexemeOf{"думать", "стоить", "три",   "тереть", "на",       "посол", "язык", "писать",
                                     "муж",    "осесть", "осёл", "брать",  "берет", "узнать", "узнавать", "всё",
-                                    "конечный", "конечно", "порт", "португальский", "несколько"};
+                                    "конечный", "конечно", "порт", "португальский", "несколько", "жуков"};
     for (const SourceLexeme &lexeme : lexemes_) {
         if (everyLexemeOf.contains(lexeme.lemma))
             sources.lexemes.push_back(lexeme);
@@ -570,6 +573,9 @@ void TestFormsDbBuilder::stressCorrections_data()
     // The lists give every поляков the stress of поля́ков, of поляк.
     QTest::newRow("the surname Поляко́в") << "поляков" << "NOUN%Surn%sing,nomn" << 3;
     QTest::newRow("the surname Поляко́ву") << "полякову" << "NOUN%Surn%sing,datv" << 3;
+    QTest::newRow("the surname Жу́ков, not жуко́в of жук") << "жуков" << "NOUN%Surn%sing,nomn" << 1;
+    QTest::newRow("the surname Жу́ковым") << "жуковым" << "NOUN%Surn%sing,ablt" << 1;
+    QTest::newRow("жуко́в of жук stays") << "жуков" << "NOUN,anim,masc plur,gent" << 2;
     QTest::newRow("the participle люби́мый") << "любимый" << "PRTF%masc,sing,nomn" << 2;
     QTest::newRow("the participle люби́мы") << "любимы" << "PRTS%plur" << 2;
     QTest::newRow("родила́сь") << "родилась" << "VERB%femn,sing,past%" << 3;
@@ -736,6 +742,38 @@ void TestFormsDbBuilder::listedFormsTheDictionaryLacks()
     QCOMPARE(accentOf(QStringLiteral("стол")), -1);
     QCOMPARE(accentOf(QStringLiteral("столами")), -1);
     QCOMPARE(accentOf(QStringLiteral("а именно")), -1);
+}
+
+void TestFormsDbBuilder::stressPredictedForRunningText_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("tags");
+    QTest::addColumn<int>("predicted");  // -1: none
+    QTest::newRow("ба́йтов, as every other plural of байт") << "байтов" << "NOUN%plur,gent" << 1;
+    QTest::newRow("not a second spelling beside маркёра") << "маркера" << "NOUN%sing,gent" << -1;
+    QTest::newRow("not where only the one-syllable стих tells") << "стиха" << "NOUN%sing,gent" << -1;
+    QTest::newRow("not where the lists give two stresses") << "написать" << "INFN%" << -1;
+    QTest::newRow("not over a stress the lists give") << "байты" << "NOUN%plur,nomn" << -1;
+}
+
+// The stress predicted from a lexeme's other forms for the forms the lists
+// lack, which only running text takes.
+void TestFormsDbBuilder::stressPredictedForRunningText()
+{
+    if (stress_.isEmpty())
+        QSKIP("the stress lists of data/stress are missing");
+    QFETCH(QString, word);
+    QFETCH(QString, tags);
+    QFETCH(int, predicted);
+    SqliteDatabase database(smallDb_, SqliteDatabase::Mode::ReadOnly);
+    SqliteStatement query(database, QStringLiteral("select coalesce(p.accent, -1) from forms_view v"
+                                                   " left join predicted_stress p on p.form_id = v.id"
+                                                   " where v.word = ? and v.prop like ?"));
+    query.bindText(1, word);
+    query.bindText(2, tags);
+    QVERIFY(query.step());
+    QCOMPARE(query.columnInt(0), predicted);
+    QVERIFY(!query.step());
 }
 
 void TestFormsDbBuilder::yoRules()

@@ -6,6 +6,7 @@
 #include "listed_only_stress.h"
 #include "lexeme_split.h"
 #include "missing_forms.h"
+#include "predicted_stress.h"
 #include "reading_counts.h"
 #include "stress_corrections.h"
 #include "twin_lexemes.h"
@@ -14,6 +15,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <map>
 
 namespace tornelis::formsdb {
@@ -24,10 +26,11 @@ struct PreparedLexeme {
     BuiltLexeme lexeme;
     QStringList tags;
     std::vector<int> accents;
+    std::vector<int> predictedAccents;  // for running text only; 0 where none
 };
 
 PreparedLexeme Prepare(BuiltLexeme lexeme, const SourceLexeme &source, const BuildSources &sources,
-                       StressCorrectionCounts &corrections)
+                       const SharedSpellings &shared, StressCorrectionCounts &corrections)
 {
     QStringList tags;
     for (const SourceForm &form : lexeme.forms)
@@ -48,13 +51,16 @@ PreparedLexeme Prepare(BuiltLexeme lexeme, const SourceLexeme &source, const Bui
     CorrectAccents(lexeme, tags, source.lemma, accents, corrections);
     corrections.twoStresses += SettleTwoStresses(lexeme, tags, listed, accents);
     StressPageForms(lexeme, tags, accents, corrections.pageForms);
-    return {std::move(lexeme), tags, std::move(accents)};
+    std::vector<int> predicted = PredictedAccents(lexeme, tags, listed, accents, shared);
+    corrections.predicted += qint64(std::count_if(predicted.cbegin(), predicted.cend(), [](int accent) { return accent > 0; }));
+    return {std::move(lexeme), tags, std::move(accents), std::move(predicted)};
 }
 
 // Notes the lexemes of every lemma more than one lexeme has (the two
 // думать; вывешенный of вывесить and of вывешать), so that twins among them
 // are written once.
-void FindTwins(const BuildSources &sources, const LexemeSplitter &splitter, TwinLexemes &twins)
+void FindTwins(const BuildSources &sources, const LexemeSplitter &splitter, const SharedSpellings &shared,
+               TwinLexemes &twins)
 {
     QHash<QString, std::vector<TwinLexemes::Key>> lexemesOfLemma;
     for (std::size_t source = 0; source < sources.lexemes.size(); ++source) {
@@ -75,7 +81,7 @@ void FindTwins(const BuildSources &sources, const LexemeSplitter &splitter, Twin
         const SourceLexeme &lexeme = sources.lexemes[source];
         std::vector<BuiltLexeme> built = splitter.Split(sources.corpus.Expand(lexeme));
         for (std::size_t i : builtIndexes) {
-            const PreparedLexeme prepared = Prepare(std::move(built[i]), lexeme, sources, uncounted);
+            const PreparedLexeme prepared = Prepare(std::move(built[i]), lexeme, sources, shared, uncounted);
             twins.Note({source, i}, prepared.lexeme, prepared.accents);
         }
     }
@@ -89,7 +95,7 @@ qint64 WriteLexeme(const PreparedLexeme &prepared, FormsDbWriter &writer, BuildR
         report.accentedRows += prepared.accents[i] > 0 ? 1 : 0;
         yoForms.Add(prepared.lexeme.forms[i].word, prepared.tags.at(qsizetype(i)));
     }
-    const qint64 lemmaId = writer.AddLexeme(prepared.lexeme, prepared.accents);
+    const qint64 lemmaId = writer.AddLexeme(prepared.lexeme, prepared.accents, prepared.predictedAccents);
     endings.Add(prepared.lexeme, prepared.accents, lemmaId);
     ++report.lexemes;
     return lemmaId;
@@ -194,9 +200,11 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
 {
     const OpenCorpora &corpus = sources.corpus;
     const LexemeSplitter splitter(corpus.tags(), corpus.prefixes());
+    progress(QStringLiteral("Looking for spellings several lexemes share..."));
+    const SharedSpellings shared = SharedSpellings::Of(corpus, sources.lexemes);
     progress(QStringLiteral("Looking for lexemes with the same lemma and table..."));
     TwinLexemes twins(corpus.tags());
-    FindTwins(sources, splitter, twins);
+    FindTwins(sources, splitter, shared, twins);
     FormsDbWriter writer(target, twins.AllTags());
     EndingTableBuilder endings(twins.AllTags());
     BuildReport report;
@@ -213,7 +221,7 @@ BuildReport BuildFormsDb(const BuildSources &sources, const QString &target, con
     for (const NumberedLexeme &numbered : NumberLexemes(sources, splitter, twins, ranker, frequency)) {
         const SourceLexeme &source = sources.lexemes[numbered.source];
         const std::vector<BuiltLexeme> built = splitter.Split(corpus.Expand(source));
-        PreparedLexeme prepared = Prepare(built[numbered.built], source, sources, corrections);
+        PreparedLexeme prepared = Prepare(built[numbered.built], source, sources, shared, corrections);
         QList<ReadingOfWord> readings = ReadingsOf(prepared, numbered.rank, ranker, frequency);
         twins.Widen({numbered.source, numbered.built}, prepared.lexeme);
         const qint64 lemmaId = WriteLexeme(prepared, writer, report, yoForms, endings);

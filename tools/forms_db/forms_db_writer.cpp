@@ -26,6 +26,9 @@ FormsDbWriter::FormsDbWriter(const QString &targetPath, const QStringList &tags)
         "create table yo_spellings(str text not null, str_yo text not null, primary key(str, str_yo)) without rowid;"
         // Occurrences of each reading of a word in OpenCorpora's disambiguated
         // corpus, by its spelling with е: running text weighs rare readings by it.
+        // The stress of forms the lists say nothing of, predicted from their
+        // lexeme's other forms: running text marks it, tables do not.
+        "create table predicted_stress(form_id integer primary key, accent integer not null);"
         "create table corpus_counts(word text not null, tag_id integer not null, count integer not null,"
         " primary key(word, tag_id)) without rowid;"
         // A lexeme's rows have consecutive ids, so its forms are a range of
@@ -43,6 +46,8 @@ FormsDbWriter::FormsDbWriter(const QString &targetPath, const QStringList &tags)
     }
     insertForm_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("insert into forms values(?, ?, ?, ?, ?)"));
     insertLexeme_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("insert into lexemes values(?, ?, ?)"));
+    insertPredicted_ =
+        std::make_unique<SqliteStatement>(database_, QStringLiteral("insert into predicted_stress values(?, ?)"));
     insertYo_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("insert into yo values(?, ?)"));
     insertYoSpelling_ =
         std::make_unique<SqliteStatement>(database_, QStringLiteral("insert or ignore into yo_spellings values(?, ?)"));
@@ -60,11 +65,18 @@ FormsDbWriter::~FormsDbWriter()
         QFile::remove(temporaryPath_);
 }
 
-qint64 FormsDbWriter::AddLexeme(const BuiltLexeme &lexeme, const std::vector<int> &accents)
+qint64 FormsDbWriter::AddLexeme(const BuiltLexeme &lexeme, const std::vector<int> &accents,
+                               const std::vector<int> &predictedAccents)
 {
     const qint64 firstId = nextId_;
     const qint64 lemmaId = firstId + qint64(lexeme.lemmaIndex);
     for (std::size_t i = 0; i < lexeme.forms.size(); ++i) {
+        if (predictedAccents[i] > 0) {
+            insertPredicted_->bindInt64(1, nextId_);
+            insertPredicted_->bindInt64(2, predictedAccents[i]);
+            insertPredicted_->step();
+            insertPredicted_->reset();
+        }
         insertForm_->bindInt64(1, nextId_++);
         insertForm_->bindText(2, lexeme.forms[i].word);
         insertForm_->bindInt64(3, lexeme.forms[i].tagId);
@@ -110,6 +122,7 @@ void FormsDbWriter::ReleaseStatements()
 {
     insertForm_.reset();
     insertLexeme_.reset();
+    insertPredicted_.reset();
     insertYo_.reset();
     insertYoSpelling_.reset();
     insertCorpusCount_.reset();

@@ -22,9 +22,11 @@ public:
     FormsDbWriter(const FormsDbWriter &) = delete;
     FormsDbWriter &operator=(const FormsDbWriter &) = delete;
 
-    // Adds the rows of one lexeme in their delivery order; accents[i] belongs
-    // to lexeme.forms[i]. Returns the id of its lemma row.
-    qint64 AddLexeme(const BuiltLexeme &lexeme, const std::vector<int> &accents);
+    // Adds the rows of one lexeme in their delivery order; accents[i] and
+    // predictedAccents[i] (0: none) belong to lexeme.forms[i]. Returns the id
+    // of its lemma row.
+    qint64 AddLexeme(const BuiltLexeme &lexeme, const std::vector<int> &accents,
+                     const std::vector<int> &predictedAccents);
     void AddYo(const QString &str, const QString &strYo);
     // One form spelled with ё, under its spelling with е (every one, not only
     // the certain ones of the yo table).
@@ -48,6 +50,7 @@ private:
     SqliteDatabase database_;
     std::unique_ptr<SqliteStatement> insertForm_;
     std::unique_ptr<SqliteStatement> insertLexeme_;
+    std::unique_ptr<SqliteStatement> insertPredicted_;
     std::unique_ptr<SqliteStatement> insertYo_;
     std::unique_ptr<SqliteStatement> insertYoSpelling_;
     std::unique_ptr<SqliteStatement> insertCorpusCount_;

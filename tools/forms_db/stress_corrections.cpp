@@ -59,6 +59,9 @@ constexpr TableCorrection kTable[] = {
     // The surname Поляко́в, not поля́ков, the genitive plural of поляк that
     // the lists give every form spelled so.
     {u"поляков", u"поляков*", "NOUN", 3, u"Surn"},
+    // Likewise Жу́ков and Ко́тов, not жуко́в and кото́в of жук and кот.
+    {u"жуков", u"жуков*", "NOUN", 1, u"Surn"},
+    {u"котов", u"котов*", "NOUN", 1, u"Surn"},
     // The participle любимый is stressed as the adjective: люби́мый, люби́м.
     {u"любить", u"любим*", "PRTF", 2},
     {u"любить", u"любим*", "PRTS", 2},
@@ -197,7 +200,8 @@ QStringList StressCorrectionCounts::Lines() const
             QStringLiteral("stress: perfective вы- verbs, forms changed: %1").arg(vyPerfective),
             QStringLiteral("stress: single corrections, forms changed: %1").arg(table),
             QStringLiteral("spelling: single corrections, forms changed: %1").arg(spelling),
-            QStringLiteral("stress: one of two stresses kept by the lexeme's other forms: %1").arg(twoStresses)} +
+            QStringLiteral("stress: one of two stresses kept by the lexeme's other forms: %1").arg(twoStresses),
+            QStringLiteral("stress predicted from the lexeme's other forms, for running text: %1").arg(predicted)} +
            pageForms.Lines() + absentForms.Lines();
 }
 

@@ -19,6 +19,7 @@ struct StressCorrectionCounts {
     qint64 table = 0;
     qint64 spelling = 0;
     qint64 twoStresses = 0;  // settled by SettleTwoStresses
+    qint64 predicted = 0;    // predicted for running text by PredictedAccents
     PageFormStressCounts pageForms;
     AbsentFormCounts absentForms;
 

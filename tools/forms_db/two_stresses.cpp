@@ -1,59 +1,12 @@
 #include "two_stresses.h"
 
-#include "render/letters.h"
+#include "stress_groups.h"
 
 #include <QHash>
 
 #include <map>
 
 namespace tornelis::formsdb {
-namespace {
-
-// The syllable, from 1, that carries the stress: the accent-th stress vowel,
-// or the ё when accent is 0; 0 for a form with fewer than two syllables
-// (its stress tells nothing about the paradigm) or without a stress.
-int StressedSyllable(const QString &form, int accent)
-{
-    int syllable = 0;
-    int stressVowel = 0;
-    int found = 0;
-    for (const QChar letter : form) {
-        const QChar lower = letter.toLower();
-        if (!IsSyllableVowel(lower))
-            continue;
-        ++syllable;
-        const bool stressed = lower == u'ё' ? accent == 0 : IsStressVowel(lower) && ++stressVowel == accent;
-        if (stressed && found == 0)
-            found = syllable;
-    }
-    return syllable < 2 ? 0 : found;
-}
-
-// Forms whose stress is expected to behave alike: a noun's singular or
-// plural, a verb's present, future or past.
-QString StressGroup(const QString &tags)
-{
-    QString group = tags.left(4);
-    for (const char *grammeme : {"sing", "plur", "pres", "futr", "past"}) {
-        if (tags.contains(QLatin1String(grammeme)))
-            group += QLatin1Char(' ') + QLatin1String(grammeme);
-    }
-    if (group.startsWith(QLatin1String("VERB")) && group.contains(QLatin1String("past")))
-        return QStringLiteral("VERB past");
-    return group;
-}
-
-// Forms that mobile stress sets apart from the rest of their group cast no
-// vote: the first person singular of a verb (крошу́, кро́шит) and the
-// accusative singular of a noun (пора́, по́ру).
-bool StandsApart(const QString &tags)
-{
-    const bool verbFirstSingular = tags.startsWith(QLatin1String("VERB")) && tags.contains(QLatin1String("sing,1per"));
-    const bool nounAccusativeSingular = tags.startsWith(QLatin1String("NOUN")) && tags.contains(QLatin1String("sing,accs"));
-    return verbFirstSingular || nounAccusativeSingular;
-}
-
-}  // namespace
 
 qint64 SettleTwoStresses(const BuiltLexeme &lexeme, const QStringList &tags,
                          const std::vector<QList<int>> &candidates, std::vector<int> &accents)
