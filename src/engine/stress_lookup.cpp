@@ -34,7 +34,7 @@ quint32 GrammemeBits(const QString &tags)
         {u"GRND", kVerbForm},   {u"PREP", kPreposition}, {u"Apro", kPronominal},   {u"impr", kImperative},
         {u"sing", kSingular},   {u"plur", kPlural},      {u"masc", kMasculine},    {u"femn", kFeminine},
         {u"neut", kNeuter},     {u"Ms-f", kCommonGender}, {u"anim", kAnimate},     {u"inan", kInanimate},
-        {u"Fixd", kIndeclinable},
+        {u"Fixd", kIndeclinable}, {u"CONJ", kConjunction},
     };
     quint32 bits = 0;
     for (const Bit &bit : kBits) {
@@ -68,9 +68,11 @@ StressLookup::StressLookup(const QString &path)
         accents_ = std::make_unique<SqliteStatement>(
             database_, HasTable(QStringLiteral("predicted_stress"))
                            ? QStringLiteral("select case when v.accent = 0 then coalesce(p.accent, 0) else v.accent end,"
-                                            " v.prop, v.initform_id from forms_view v"
+                                            " v.prop, v.initform_id, lemma.word from forms_view v"
+                                            " join forms lemma on lemma.id = v.initform_id"
                                             " left join predicted_stress p on p.form_id = v.id where v.word = ?")
-                           : QStringLiteral("select accent, prop, initform_id from forms_view where word = ?"));
+                           : QStringLiteral("select v.accent, v.prop, v.initform_id, lemma.word from forms_view v"
+                                            " join forms lemma on lemma.id = v.initform_id where v.word = ?"));
         yo_ = std::make_unique<SqliteStatement>(database_, QStringLiteral("select str_yo from yo where str = ?"));
         SqliteStatement hasCounts(database_, QStringLiteral("select 1 from sqlite_master where name = 'corpus_counts'"));
         if (hasCounts.step()) {
@@ -122,6 +124,7 @@ QList<StressReading> StressLookup::Readings(const QString &lowerCaseForm)
             StressReading reading = KindOf(tags);
             reading.accent = std::max(0, accents_->columnInt(0));
             reading.lexeme = accents_->columnInt(2);
+            reading.lemma = accents_->columnText(3);
             tagged.append({tags, reading});
         }
         if (corpusCounts_ && !tagged.isEmpty())

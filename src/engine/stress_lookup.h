@@ -39,6 +39,7 @@ enum ReadingGrammeme : quint32 {
     kAnimate = 1u << 20,
     kInanimate = 1u << 21,
     kIndeclinable = 1u << 22,    // Fixd: его, их as possessives
+    kConjunction = 1u << 23,     // CONJ
 };
 constexpr quint32 kCases = kNominative | kGenitive | kDative | kAccusative | kInstrumental | kLocative;
 
@@ -51,6 +52,7 @@ struct StressReading {
     int tag = -1;             // the tag string, numbered as met: readings of one tag share it
     int corpusCount = -1;     // how often the corpus reads the word so; -1: the corpus lacks the word
     int lexeme = 0;           // the id of its lemma's row
+    QString lemma;            // its lemma's spelling
 
     bool has(quint32 bits) const { return (grammemes & bits) != 0; }
     quint32 grammaticalCase() const { return grammemes & kCases; }

@@ -3,6 +3,31 @@
 #include <algorithm>
 
 namespace tornelis {
+namespace {
+
+// Lexemes a writer seldom means where another lexeme is spelled alike, and
+// which the corpus counts cannot tell: in Debian's fortunes and manual pages
+// every one of the 1,982 стро́чная/строчная, 160 ниже and 82 второй meant
+// the other lexeme.
+struct SeldomMeantLexeme {
+    const char16_t *lemma;
+    quint32 partOfSpeech;
+};
+
+constexpr SeldomMeantLexeme kSeldomMeant[] = {
+    {u"строчной", kAdjective},  // строчна́я "of stitching", beside стро́чная (буква)
+    {u"ниже", kConjunction},    // the old conjunction ниже́ "nor even", beside ни́же
+    {u"втора", kNoun},          // вто́рой, of втора "second voice", beside второ́й
+};
+
+bool SeldomMeant(const StressReading &reading)
+{
+    return std::any_of(std::begin(kSeldomMeant), std::end(kSeldomMeant), [&reading](const SeldomMeantLexeme &lexeme) {
+        return reading.has(lexeme.partOfSpeech) && reading.lemma == QStringView(lexeme.lemma);
+    });
+}
+
+}  // namespace
 
 QList<StressReading> LikelyReadings(QList<StressReading> readings, WordCase wordCase)
 {
@@ -11,6 +36,7 @@ QList<StressReading> LikelyReadings(QList<StressReading> readings, WordCase word
     else if (wordCase == WordCase::CapitalInSentence)
         KeepIfAny(readings, [](const StressReading &reading) { return reading.properName; });
     KeepIfAny(readings, [](const StressReading &reading) { return !reading.marked; });
+    KeepIfAny(readings, [](const StressReading &reading) { return !SeldomMeant(reading); });
     return readings;
 }
 

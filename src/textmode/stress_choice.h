@@ -27,7 +27,8 @@ void KeepIfAny(QList<StressReading> &readings, Predicate matches)
 // The readings a word written so most likely has: a lower-case word drops
 // its proper-name readings and a capitalised word inside a sentence keeps
 // only those, when the others remain; then marked readings (archaic,
-// informal, variants) give way to unmarked ones.
+// informal, variants) give way to unmarked ones, and the few lexemes a
+// writer seldom means (строчна́я of строчной) to the others.
 QList<StressReading> LikelyReadings(QList<StressReading> readings, WordCase wordCase);
 
 // The accent all the readings agree on (0: no mark); nothing when there is

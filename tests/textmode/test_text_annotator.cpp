@@ -55,7 +55,12 @@ QList<FormRow> Dictionary()
            + Row(24, "весёл", "ADJS,Qual masc,sing", 0)   // весёл and вёсел, of весло
            + Row(25, "вёсел", "NOUN,inan,neut plur,gent", 0)
            + Accented(Lexeme(26, {{"байты", "NOUN,inan,masc plur,nomn"}, {"байтов", "NOUN,inan,masc plur,gent"}}),
-                      {1, 0});  // ба́йтов, which the lists lack
+                      {1, 0})  // ба́йтов, which the lists lack
+           + Accented(Lexeme(130, {{"строчный", "ADJF,Qual masc,sing,nomn"}, {"строчная", "ADJF,Qual femn,sing,nomn"}}),
+                      {1, 1})  // стро́чная (буква)
+           + Accented(Lexeme(132, {{"строчной", "ADJF masc,sing,nomn"}, {"строчная", "ADJF femn,sing,nomn"}}),
+                      {2, 2})  // строчна́я, of stitching
+           + Row(134, "ниже", "ADVB", 1) + Row(135, "ниже", "CONJ", 2);  // the old conjunction ниже́
 }
 
 // The readings of words whose stress their neighbours decide, as the real
@@ -202,6 +207,8 @@ void TestTextAnnotator::likelyReadingsDecide_data()
     QTest::newRow("else by its parts, a particle unmarked") << "какой-либо либо" << "как'ой-либо л'ибо";
     QTest::newRow("parts that are words") << "мама-мама-кот" << "м'ама-м'ама-кот";
     QTest::newRow("a hyphenated word with ё restored") << "все-таки, опять-таки" << "вс'е-таки, опять-таки";
+    QTest::newRow("a lexeme seldom meant gives way") << "строчная, ниже" << "стр'очная, н'иже";
+    QTest::newRow("but keeps its own forms") << "строчной" << "строчн'ой";
 }
 
 void TestTextAnnotator::likelyReadingsDecide()

@@ -153,7 +153,8 @@ void TestFormsDbBuilder::initTestCase()
              {"куриный", "ADJF"}, {"лесной", "ADJF"},   {"ранний", "ADJF"},  {"готовый", "ADJF"},
              {"новый", "ADJF"},   {"родной", "ADJF"},   {"покрывной", "ADJF"},
              {"поляков", "NOUN"}, {"подобный", "ADJF"}, {"байт", "NOUN"},      {"маркер", "NOUN"},
-             {"стих", "NOUN"},     {"жук", "NOUN"}})
+             {"стих", "NOUN"},     {"жук", "NOUN"},      {"несмотря", "PREP"}, {"планироваться", "INFN"},
+             {"планировать", "INFN"}})
         sources.lexemes.push_back(lexemeOf(lemma, pos));
     // думать twice: the source has a transitive and an intransitive lexeme;
     // стоить also as the impersonal стоит; every lexeme of the words whose
@@ -573,6 +574,9 @@ void TestFormsDbBuilder::stressCorrections_data()
     // The lists give every поляков the stress of поля́ков, of поляк.
     QTest::newRow("the surname Поляко́в") << "поляков" << "NOUN%Surn%sing,nomn" << 3;
     QTest::newRow("the surname Поляко́ву") << "полякову" << "NOUN%Surn%sing,datv" << 3;
+    QTest::newRow("несмотря́") << "несмотря" << "PREP" << 3;
+    QTest::newRow("плани́руется") << "планируется" << "VERB%" << 2;
+    QTest::newRow("плани́руемый") << "планируемый" << "PRTF%masc,sing,nomn" << 2;
     QTest::newRow("the surname Жу́ков, not жуко́в of жук") << "жуков" << "NOUN%Surn%sing,nomn" << 1;
     QTest::newRow("the surname Жу́ковым") << "жуковым" << "NOUN%Surn%sing,ablt" << 1;
     QTest::newRow("жуко́в of жук stays") << "жуков" << "NOUN,anim,masc plur,gent" << 2;

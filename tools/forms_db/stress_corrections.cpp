@@ -107,6 +107,15 @@ constexpr TableCorrection kTable[] = {
     {u"адрес", u"адресов", "NOUN", 3},
     {u"перед", u"перед", "PREP", 1},
     {u"передо", u"передо", "PREP", 1},
+    // More everyday words the lists give two stresses on every form; the
+    // standard one: несмотря́, инду́стрия, тра́нспорт, ко́мплекс, and
+    // плани́ровать "to plan" (планирова́ть is "to glide").
+    {u"несмотря", u"несмотря", "PREP", 3},
+    {u"индустрия", u"индустри*", "NOUN", 2},
+    {u"транспорт", u"транспорт*", "NOUN", 1},
+    {u"комплекс", u"комплекс*", "NOUN", 1},
+    {u"планировать", u"планир*", "", 2},
+    {u"планироваться", u"планир*", "", 2},
 };
 
 void Set(int &accent, int value, qint64 &count)
