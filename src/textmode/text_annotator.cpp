@@ -42,6 +42,12 @@ const QByteArray kAcuteBytes("\xCC\x81");
 // The bytes that may stand next to a word and say it is marked already,
 // and the most of them that need looking at on either side.
 constexpr qsizetype kMarkContext = 2;
+// How many bytes after a word are read before the word is marked (a mark
+// after it, the rest of its clause), and how many before it are kept (a
+// mark, its sentence so far): see ByMood.
+constexpr qsizetype kBytesAfter = 256;
+constexpr qsizetype kBytesBefore = 1024;
+static_assert(kBytesAfter > kMarkContext && kBytesBefore >= kMarkContext);
 
 // Does a mark stand right before the word that starts at at, or right after
 // the one that ends before end? Such a word is marked already: мол'око is
@@ -183,7 +189,7 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
     }
     std::optional<int> accent = AgreedAccent(likely);
     if (!accent) {
-        const QList<StressReading> after = ReadingsAfter(before_, lower, likely);
+        const QList<StressReading> after = ByMood(stress_, around_, ReadingsAfter(before_, lower, likely));
         accent = AgreedAccent(after);
         if (!accent && wordCase == WordCase::Lower)
             accent = AgreedAccent(AsGenitiveAttribute(before_, after));
@@ -300,10 +306,12 @@ QString TextAnnotator::Marked(const QString &word, std::optional<qsizetype> stre
 
 qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::function<void(qint64)> &progress)
 {
-    // pending starts with up to kMarkContext bytes written out already, kept
-    // to tell whether a mark stands before the next word.
+    // pending starts with up to kBytesBefore bytes written out already, kept
+    // to tell whether a mark stands before the next word and what its
+    // sentence says; dropped: the bytes before them.
     QByteArray pending;
     qsizetype context = 0;
+    qint64 dropped = 0;
     qint64 read = 0;
     qint64 words = 0;
     bool atEnd = false;
@@ -352,15 +360,18 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
                 continue;
             }
             end = HyphenatedWordEnd(pending, at, end);
-            // The word, a mark after it, or a hyphen and more letters, may go
-            // on in the next piece.
-            if (!atEnd && (end + kMarkContext + 1 > pending.size() || MayStartLetter(pending, end)))
+            // The word, a hyphen and more letters, or what ByMood reads after
+            // it, may go on in the next piece.
+            if (!atEnd && (end + kBytesAfter > pending.size() || MayStartLetter(pending, end)))
                 break;
             const QByteArrayView word = QByteArrayView(pending).sliced(at, end - at);
             if (MarkBefore(pending, at) || MarkAfter(pending, end) || TouchesLatin(pending, at, end)) {
                 output += word;
                 before_.kind = WordBefore::Kind::Unknown;
             } else {
+                const qsizetype from = std::max<qsizetype>(0, at - kBytesBefore);
+                around_ = {QByteArrayView(pending).sliced(from, at - from), dropped == 0 && from == 0,
+                           QByteArrayView(pending).sliced(end, std::min(kBytesAfter, pending.size() - end))};
                 output += AnnotateWord(QString::fromUtf8(word), sentenceStart).toUtf8();
                 before_ = Following(before_, word_);
             }
@@ -371,7 +382,8 @@ qint64 TextAnnotator::Annotate(QIODevice &in, QIODevice &out, const std::functio
         }
         if (out.write(output) != output.size())
             throw StreamError(QStringLiteral("не записать текст: %1").arg(RussianSystemReason(out.errorString())));
-        context = std::min(at, kMarkContext);
+        context = std::min(at, kBytesBefore);
+        dropped += at - context;
         pending.remove(0, at - context);
         if (progress)
             progress(read);

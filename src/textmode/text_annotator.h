@@ -3,6 +3,7 @@
 #include "render/stress.h"
 #include "textmode/neighbour_rules.h"
 #include "textmode/stress_choice.h"
+#include "textmode/verb_mood.h"
 
 #include <QString>
 
@@ -34,7 +35,8 @@ public:
 // lower-case word is no name, a capitalised one inside a sentence likely is.
 // A word with one vowel, a word the dictionary lacks, a word whose likely
 // readings disagree on the stress (замок) and the word before does not
-// settle (see ReadingsAfter) nor the corpus (see CommonAccent), a word whose ё twin is stressed
+// settle (see ReadingsAfter), nor its clause (see ByMood), nor the corpus
+// (see CommonAccent), a word whose ё twin is stressed
 // elsewhere (слезы, слёзы) and a word that already carries a mark (an
 // apostrophe or an acute accent next to it) stay as they are.
 class TextAnnotator {
@@ -61,6 +63,7 @@ private:
     AnnotateOptions options_;
     WordBefore before_;  // what stands before the word being marked
     WordBefore word_;    // the word last looked up, as the next one sees it
+    TextAround around_;  // the text around the word being marked, for ByMood
 };
 
 }  // namespace tornelis

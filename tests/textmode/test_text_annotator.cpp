@@ -127,6 +127,18 @@ QList<CorpusCountRow> CorpusCounts()
             {"воды", "NOUN,inan,femn plur,accs", 3}};
 }
 
+// A verb whose second person plural is stressed apart from its imperative
+// (смо́трите, смотри́те), and the words that tell which is meant.
+QList<FormRow> SecondPersonPlural()
+{
+    return Accented(Lexeme(180, {{"смотреть", "INFN,impf,tran"},
+                                 {"смотрите", "VERB,impf,tran plur,2per,pres,indc"},  // смо́трите
+                                 {"смотрите", "VERB,impf,tran plur,impr,excl"}}),     // смотри́те
+                    {2, 1, 2})
+           + Row(183, "вы", "NPRO,2per plur,nomn", 0) + Row(184, "знаете", "VERB,impf,tran plur,2per,pres,indc", 1)
+           + Row(185, "если", "CONJ", 1) + Row(186, "ли", "PRCL", 0) + Row(187, "а", "CONJ", 0);
+}
+
 // Nouns in a row: case forms of one lexeme after a noun.
 QList<FormRow> NounsInARow()
 {
@@ -163,7 +175,7 @@ private:
 void TestTextAnnotator::initTestCase()
 {
     db_ = dir_.filePath(QStringLiteral("forms.db"));
-    WriteTestDatabase(db_, Dictionary() + Neighbours() + NounsInARow(),
+    WriteTestDatabase(db_, Dictionary() + Neighbours() + NounsInARow() + SecondPersonPlural(),
                       {{QStringLiteral("нее"), QStringLiteral("неё")}, {QStringLiteral("все-таки"), QStringLiteral("всё-таки")}});
     countedDb_ = dir_.filePath(QStringLiteral("counted.db"));
     WriteTestDatabase(countedDb_, Dictionary() + Neighbours() + Counted());
@@ -245,6 +257,25 @@ void TestTextAnnotator::neighboursDecide_data()
         << "по их поводу, до первой крови" << "по их п'оводу, до п'ервой кр'ови";
     QTest::newRow("not through a declined pronoun") << "без которых струны" << "без кот'орых струны";
     QTest::newRow("a tab between words is a blank, a comma is not") << "на\n\tходу, на, ходу" << "на\n\tход'у, на, ходу";
+    // A verb form both indicative and imperative: its clause tells which.
+    QTest::newRow("the imperative by default") << "(смотрите ниже), Смотрите" << "(смотр'ите н'иже), Смотр'ите";
+    QTest::newRow("вы before it in the clause, but not а вы") << "Вы смотрите, а вы смотрите" << "Вы см'отрите, а вы смотрите";
+    QTest::newRow("or a verb in the second person") << "знаете и смотрите" << "зн'аете и см'отрите";
+    QTest::newRow("not after вы не") << "вы не смотрите" << "вы не смотрите";
+    QTest::newRow("nor in a condition") << "если вы смотрите" << "'если вы смотрите";
+    QTest::newRow("which a dash ends") << "если вы знаете — смотрите" << "'если вы зн'аете — смотр'ите";
+    QTest::newRow("after a comma, a main clause with вы leaves it open")
+        << "вы знаете, смотрите; если вы знаете, смотрите"
+        << "вы зн'аете, смотрите; 'если вы зн'аете, смотр'ите";
+    QTest::newRow("before ли or вы, or in a question")
+        << "смотрите ли вы? Смотрите вы. Смотрите в мир?" << "смотрите ли вы? Смотрите вы. Смотрите в мир?";
+    const QString verb = QStringLiteral("смотрите");
+    QTest::newRow("nor where the sentence starts too far back")
+        << QStringLiteral("вы ") + QStringLiteral("мама ").repeated(200) + verb
+        << QStringLiteral("вы ") + QStringLiteral("м'ама ").repeated(200) + verb;
+    // The annotator reads the text in pieces of 64 KiB.
+    const QString farQuestion = QString(65500, u' ') + verb + QString(40, u' ') + u'?';
+    QTest::newRow("a question mark in the next piece") << farQuestion << farQuestion;
 }
 
 void TestTextAnnotator::neighboursDecide()
