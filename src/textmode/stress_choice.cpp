@@ -7,8 +7,8 @@ namespace {
 
 // Lexemes a writer seldom means where another lexeme is spelled alike, and
 // which the corpus counts cannot tell: in Debian's fortunes and manual pages
-// every one of the 1,982 стро́чная/строчная, 160 ниже and 82 второй meant
-// the other lexeme.
+// every one of the 1,982 стро́чная/строчная, 160 ниже, 82 второй and 29
+// помни, помните meant the other lexeme.
 struct SeldomMeantLexeme {
     const char16_t *lemma;
     quint32 partOfSpeech;
@@ -18,6 +18,7 @@ constexpr SeldomMeantLexeme kSeldomMeant[] = {
     {u"строчной", kAdjective},  // строчна́я "of stitching", beside стро́чная (буква)
     {u"ниже", kConjunction},    // the old conjunction ниже́ "nor even", beside ни́же
     {u"втора", kNoun},          // вто́рой, of втора "second voice", beside второ́й
+    {u"помять", kVerbForm},     // помни́(те) "crumple", beside по́мни(те) "remember"
 };
 
 bool SeldomMeant(const StressReading &reading)
