@@ -41,6 +41,7 @@ enum ReadingGrammeme : quint32 {
     kIndeclinable = 1u << 22,    // Fixd: его, их as possessives
     kConjunction = 1u << 23,     // CONJ
     kSecondPerson = 1u << 24,    // 2per: смотришь, смотрите (the imperative has no person)
+    kPerfective = 1u << 25,      // perf
 };
 constexpr quint32 kCases = kNominative | kGenitive | kDative | kAccusative | kInstrumental | kLocative;
 

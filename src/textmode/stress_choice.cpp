@@ -7,11 +7,11 @@ namespace {
 
 // Lexemes a writer seldom means where another lexeme is spelled alike, and
 // which the corpus counts cannot tell: in Debian's fortunes and manual pages
-// every one of the 1,982 стро́чная/строчная, 160 ниже, 82 второй and 29
-// помни, помните meant the other lexeme.
+// every one of the 1,982 стро́чная/строчная, 160 ниже, 82 второй, 29
+// помни, помните, 264 поле and 127 выводит, выводить meant the other lexeme.
 struct SeldomMeantLexeme {
-    const char16_t *lemma;
-    quint32 partOfSpeech;
+    QStringView lemma;
+    quint32 grammemes;  // every one of them
 };
 
 constexpr SeldomMeantLexeme kSeldomMeant[] = {
@@ -19,12 +19,14 @@ constexpr SeldomMeantLexeme kSeldomMeant[] = {
     {u"ниже", kConjunction},    // the old conjunction ниже́ "nor even", beside ни́же
     {u"втора", kNoun},          // вто́рой, of втора "second voice", beside второ́й
     {u"помять", kVerbForm},     // помни́(те) "crumple", beside по́мни(те) "remember"
+    {u"пола", kNoun},           // поле́, of пола "coat-tail", beside по́ле
+    {u"выводить", kVerbForm | kPerfective},  // вы́водит "breeds to the end", beside выво́дит
 };
 
 bool SeldomMeant(const StressReading &reading)
 {
     return std::any_of(std::begin(kSeldomMeant), std::end(kSeldomMeant), [&reading](const SeldomMeantLexeme &lexeme) {
-        return reading.has(lexeme.partOfSpeech) && reading.lemma == QStringView(lexeme.lemma);
+        return (reading.grammemes & lexeme.grammemes) == lexeme.grammemes && reading.lemma == lexeme.lemma;
     });
 }
 

@@ -60,7 +60,12 @@ QList<FormRow> Dictionary()
                       {1, 1})  // стро́чная (буква)
            + Accented(Lexeme(132, {{"строчной", "ADJF masc,sing,nomn"}, {"строчная", "ADJF femn,sing,nomn"}}),
                       {2, 2})  // строчна́я, of stitching
-           + Row(134, "ниже", "ADVB", 1) + Row(135, "ниже", "CONJ", 2);  // the old conjunction ниже́
+           + Row(134, "ниже", "ADVB", 1) + Row(135, "ниже", "CONJ", 2)  // the old conjunction ниже́
+           + Accented(Lexeme(136, {{"выводит", "VERB,impf,tran sing,3per,pres,indc"},    // выво́дит
+                                   {"выводит", "VERB,perf,tran sing,3per,futr,indc"},    // вы́водит, seldom meant
+                                   {"выводить", "INFN,impf,tran"}, {"выводить", "INFN,perf,tran"}},
+                             2),
+                      {2, 1, 3, 1});
 }
 
 // The readings of words whose stress their neighbours decide, as the real
@@ -221,6 +226,7 @@ void TestTextAnnotator::likelyReadingsDecide_data()
     QTest::newRow("a hyphenated word with ё restored") << "все-таки, опять-таки" << "вс'е-таки, опять-таки";
     QTest::newRow("a lexeme seldom meant gives way") << "строчная, ниже" << "стр'очная, н'иже";
     QTest::newRow("but keeps its own forms") << "строчной" << "строчн'ой";
+    QTest::newRow("an aspect of a lexeme seldom meant") << "выводит" << "выв'одит";
 }
 
 void TestTextAnnotator::likelyReadingsDecide()
