@@ -21,6 +21,13 @@ constexpr SeldomMeantLexeme kSeldomMeant[] = {
     {u"помять", kVerbForm},     // помни́(те) "crumple", beside по́мни(те) "remember"
     {u"пола", kNoun},           // поле́, of пола "coat-tail", beside по́ле
     {u"выводить", kVerbForm | kPerfective},  // вы́водит "breeds to the end", beside выво́дит
+    {u"выходить", kVerbForm | kPerfective},  // вы́ходит "nurses back", beside выхо́дит
+    {u"избегать", kVerbForm | kPerfective},  // избе́гать "run all over", beside избега́ть
+    {u"вещий", kAdjective},                  // ве́щей "prophetic", beside веще́й
+    {u"основный", kAdjective},               // осно́вной "basic" in chemistry, beside основно́й
+    {u"нашить", kVerbForm},                  // the imperative наше́й "sew on", beside на́шей
+    {u"порка", kNoun},                       // по́рок "of floggings", beside поро́к
+    {u"меткий", kShortForm},                 // метка́ "well-aimed", beside ме́тка
 };
 
 bool SeldomMeant(const StressReading &reading)
