@@ -6,9 +6,9 @@ namespace tornelis {
 namespace {
 
 // Lexemes a writer seldom means where another lexeme is spelled alike, and
-// which the corpus counts cannot tell: in Debian's fortunes and manual pages
-// every one of the 1,982 стро́чная/строчная, 160 ниже, 82 второй, 29
-// помни, помните, 264 поле and 127 выводит, выводить meant the other lexeme.
+// which the corpus counts cannot tell. Each was read on every occurrence of
+// its words in Debian's fortunes and manual pages (1,982 стро́чная, 264 по́ле,
+// 160 ни́же...), and not one meant it.
 struct SeldomMeantLexeme {
     QStringView lemma;
     quint32 grammemes;  // every one of them
@@ -28,6 +28,18 @@ constexpr SeldomMeantLexeme kSeldomMeant[] = {
     {u"нашить", kVerbForm},                  // the imperative наше́й "sew on", beside на́шей
     {u"порка", kNoun},                       // по́рок "of floggings", beside поро́к
     {u"меткий", kShortForm},                 // метка́ "well-aimed", beside ме́тка
+    {u"полова", kNoun},                      // по́ловой "chaff", beside полово́й
+    {u"половый", kAdjective},                // по́ловой "pale yellow", beside полово́й
+    {u"отчий", kAdjective},                  // о́тчего "paternal", beside отчего́
+    {u"хорошеть", kVerbForm},                // the imperative хороше́й, beside хоро́шей
+    {u"домна", kNoun},                       // до́мен "of blast furnaces", beside доме́н
+    {u"попадать", kVerbForm | kPerfective},  // попа́дает "fall one by one", beside попада́ет
+    {u"выносить", kVerbForm | kPerfective},  // вы́носят "carry to term", beside выно́сят
+    {u"пахнуть", kVerbForm | kPerfective},   // пахну́т "waft", beside па́хнут
+    {u"запахнуть", kVerbForm},               // запа́х "began to smell", beside за́пах
+    {u"купля", kNoun},                       // ку́плю "purchase", beside куплю́
+    {u"колоть", kVerbForm | kImperative},    // коли́ "stab", beside ко́ли "if"
+    {u"смести", kVerbForm},                  // смело́ "swept", beside сме́ло
 };
 
 bool SeldomMeant(const StressReading &reading)
