@@ -35,7 +35,7 @@ quint32 GrammemeBits(const QString &tags)
         {u"sing", kSingular},   {u"plur", kPlural},      {u"masc", kMasculine},    {u"femn", kFeminine},
         {u"neut", kNeuter},     {u"Ms-f", kCommonGender}, {u"anim", kAnimate},     {u"inan", kInanimate},
         {u"Fixd", kIndeclinable}, {u"CONJ", kConjunction}, {u"2per", kSecondPerson},
-        {u"perf", kPerfective},
+        {u"perf", kPerfective}, {u"INFN", kInfinitive},
     };
     quint32 bits = 0;
     for (const Bit &bit : kBits) {

@@ -42,6 +42,7 @@ enum ReadingGrammeme : quint32 {
     kConjunction = 1u << 23,     // CONJ
     kSecondPerson = 1u << 24,    // 2per: смотришь, смотрите (the imperative has no person)
     kPerfective = 1u << 25,      // perf
+    kInfinitive = 1u << 26,      // INFN
 };
 constexpr quint32 kCases = kNominative | kGenitive | kDative | kAccusative | kInstrumental | kLocative;
 

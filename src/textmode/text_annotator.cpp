@@ -6,6 +6,7 @@
 #include "render/stress.h"
 #include "render/syllables.h"
 #include "textmode/common_reading.h"
+#include "textmode/worth_doing.h"
 
 #include <QIODevice>
 
@@ -189,7 +190,8 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
     }
     std::optional<int> accent = AgreedAccent(likely);
     if (!accent) {
-        const QList<StressReading> after = ByMood(stress_, around_, ReadingsAfter(before_, lower, likely));
+        const QList<StressReading> after =
+            ByMood(stress_, around_, WorthBeforeInfinitive(stress_, around_.after, ReadingsAfter(before_, lower, likely)));
         accent = AgreedAccent(after);
         if (!accent && wordCase == WordCase::Lower)
             accent = AgreedAccent(AsGenitiveAttribute(before_, after));

@@ -1,5 +1,7 @@
 #include "textmode/verb_mood.h"
 
+#include "textmode/clause_words.h"
+
 #include <QSet>
 #include <QString>
 
@@ -10,53 +12,6 @@ namespace tornelis {
 namespace {
 
 const QString kYou = QStringLiteral("вы");
-
-bool IsRussianLetter(QChar character)
-{
-    const char16_t code = character.unicode();
-    return (code >= u'А' && code <= u'я') || code == u'ё' || code == u'Ё';
-}
-
-// Does the character at at end a clause: punctuation but the apostrophe, a
-// bracket, a quote, a dash, an ellipsis? A hyphen between letters joins the
-// parts of a word instead (кто-нибудь).
-bool EndsClauseAt(const QString &text, qsizetype at)
-{
-    switch (text.at(at).unicode()) {
-    case u'-':
-        return at == 0 || at + 1 == text.size() || !IsRussianLetter(text.at(at - 1)) ||
-               !IsRussianLetter(text.at(at + 1));
-    case u'.': case u',': case u';': case u':': case u'!': case u'?': case u'(': case u')': case u'[': case u']':
-    case u'{': case u'}': case u'"': case u'%': case u'|': case u'/': case u'<': case u'>': case u'«': case u'»':
-    case u'–': case u'—': case u'…':
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Calls onWord(lower-case word) for each Russian word of text from from on
-// and onEnd(character) for each character that ends a clause, in order,
-// while they return true.
-template <typename OnWord, typename OnEnd>
-void ForEachWordAndEnd(const QString &text, qsizetype from, OnWord onWord, OnEnd onEnd)
-{
-    qsizetype at = from;
-    while (at < text.size()) {
-        if (!IsRussianLetter(text.at(at))) {
-            if (EndsClauseAt(text, at) && !onEnd(text.at(at)))
-                return;
-            ++at;
-            continue;
-        }
-        qsizetype end = at;
-        while (end < text.size() && (IsRussianLetter(text.at(end)) || (text.at(end) == u'-' && !EndsClauseAt(text, end))))
-            ++end;
-        if (!onWord(text.sliced(at, end - at).toLower()))
-            return;
-        at = end;
-    }
-}
 
 bool IsSubordinating(const QString &lower)
 {

@@ -65,7 +65,12 @@ QList<FormRow> Dictionary()
                                    {"выводит", "VERB,perf,tran sing,3per,futr,indc"},    // вы́водит, seldom meant
                                    {"выводить", "INFN,impf,tran"}, {"выводить", "INFN,perf,tran"}},
                              2),
-                      {2, 1, 3, 1});
+                      {2, 1, 3, 1})
+           + Accented(Lexeme(140, {{"стоять", "INFN,impf,intr"}, {"стоит", "VERB,impf,intr sing,3per,pres,indc"}}),
+                      {2, 2})  // стои́т
+           + Accented(Lexeme(142, {{"стоить", "INFN,impf,tran"}, {"стоит", "VERB,impf,tran sing,3per,pres,indc"}}),
+                      {1, 1})  // сто́ит
+           + Row(144, "говорить", "INFN,impf,tran", 3);
 }
 
 // The readings of words whose stress their neighbours decide, as the real
@@ -262,6 +267,10 @@ void TestTextAnnotator::neighboursDecide_data()
     QTest::newRow("a preposition governs through a possessive or an adjective")
         << "по их поводу, до первой крови" << "по их п'оводу, до п'ервой кр'ови";
     QTest::newRow("not through a declined pronoun") << "без которых струны" << "без кот'орых струны";
+    QTest::newRow("стоит before an infinitive is worth doing") << "не стоит говорить, стоит ли говорить"
+                                                                << "не ст'оит говор'ить, ст'оит ли говор'ить";
+    QTest::newRow("not before another word or past the clause") << "стоит мама, стоит. Говорить"
+                                                                 << "стоит м'ама, стоит. Говор'ить";
     QTest::newRow("a tab between words is a blank, a comma is not") << "на\n\tходу, на, ходу" << "на\n\tход'у, на, ходу";
     // A verb form both indicative and imperative: its clause tells which.
     QTest::newRow("the imperative by default") << "(смотрите ниже), Смотрите" << "(смотр'ите н'иже), Смотр'ите";

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "engine/stress_lookup.h"
+
+#include <QByteArrayView>
+#include <QList>
+
+namespace tornelis {
+
+// Of the readings of стоит, стоят (сто́ит of стоить, стои́т of стоять),
+// those of стоить where an infinitive follows in its clause, right away or
+// after ли, бы, же (не сто́ит говори́ть, сто́ит ли удивля́ться): "it is worth
+// doing". In Debian's fortunes and manual pages every one of the 59 such
+// places meant стоить. after is the UTF-8 text right after the word.
+QList<StressReading> WorthBeforeInfinitive(StressLookup &stress, QByteArrayView after, QList<StressReading> readings);
+
+}  // namespace tornelis
