@@ -125,7 +125,7 @@ QList<StressReading> StressLookup::Readings(const QString &lowerCaseForm)
             StressReading reading = KindOf(tags);
             reading.accent = std::max(0, accents_->columnInt(0));
             reading.lexeme = accents_->columnInt(2);
-            reading.lemma = accents_->columnText(3);
+            reading.lemma = LemmaId(accents_->columnText(3));
             tagged.append({tags, reading});
         }
         if (corpusCounts_ && !tagged.isEmpty())
@@ -138,6 +138,12 @@ QList<StressReading> StressLookup::Readings(const QString &lowerCaseForm)
     });
     Remember(remembered_, lowerCaseForm, result);
     return result;
+}
+
+int StressLookup::LemmaId(const QString &lemma)
+{
+    const auto found = lemmaIds_.constFind(lemma);
+    return found != lemmaIds_.cend() ? *found : *lemmaIds_.insert(lemma, int(lemmaIds_.size()));
 }
 
 // The corpus spells the word with е, and counts each tag of it; a tag it

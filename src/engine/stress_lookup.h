@@ -55,7 +55,7 @@ struct StressReading {
     int tag = -1;             // the tag string, numbered as met: readings of one tag share it
     int corpusCount = -1;     // how often the corpus reads the word so; -1: the corpus lacks the word
     int lexeme = 0;           // the id of its lemma's row
-    QString lemma;            // its lemma's spelling
+    int lemma = -1;           // its lemma's spelling, numbered by LemmaId
 
     bool has(quint32 bits) const { return (grammemes & bits) != 0; }
     quint32 grammaticalCase() const { return grammemes & kCases; }
@@ -73,6 +73,11 @@ public:
 
     // Every reading of the lower-case form; none when the form is unknown.
     QList<StressReading> Readings(const QString &lowerCaseForm);
+
+    // The number readings give a lemma spelled so, numbered as met or asked
+    // for: a number compares faster than the lemma's text, which every word
+    // of a text would compare.
+    int LemmaId(const QString &lemma);
 
     // The stress the stress lists give a form no lexeme has (полужи́рным),
     // where the dictionary carries them; 0 when it has none.
@@ -99,6 +104,7 @@ private:
     std::unique_ptr<SqliteStatement> listed_;  // none in a dictionary without listed_stress
     QHash<QString, QList<StressReading>> remembered_;
     QHash<QString, StressReading> kinds_;
+    QHash<QString, int> lemmaIds_;
     QHash<QString, std::optional<QString>> restoredRemembered_;
     QHash<QString, int> listedRemembered_;
     QHash<QString, QStringList> yoSpellingsRemembered_;

@@ -10,7 +10,7 @@ namespace {
 // its words in Debian's fortunes and manual pages (1,982 стро́чная, 264 по́ле,
 // 160 ни́же...), and not one meant it.
 struct SeldomMeantLexeme {
-    QStringView lemma;
+    const char16_t *lemma;
     quint32 grammemes;  // every one of them
 };
 
@@ -42,23 +42,29 @@ constexpr SeldomMeantLexeme kSeldomMeant[] = {
     {u"смести", kVerbForm},                  // смело́ "swept", beside сме́ло
 };
 
-bool SeldomMeant(const StressReading &reading)
+}  // namespace
+
+SeldomMeantLexemes::SeldomMeantLexemes(StressLookup &stress)
 {
-    return std::any_of(std::begin(kSeldomMeant), std::end(kSeldomMeant), [&reading](const SeldomMeantLexeme &lexeme) {
-        return (reading.grammemes & lexeme.grammemes) == lexeme.grammemes && reading.lemma == lexeme.lemma;
+    for (const SeldomMeantLexeme &lexeme : kSeldomMeant)
+        lexemes_.push_back({stress.LemmaId(QString::fromUtf16(lexeme.lemma)), lexeme.grammemes});
+}
+
+bool SeldomMeantLexemes::Contains(const StressReading &reading) const
+{
+    return std::any_of(lexemes_.cbegin(), lexemes_.cend(), [&reading](const Lexeme &lexeme) {
+        return reading.lemma == lexeme.lemma && (reading.grammemes & lexeme.grammemes) == lexeme.grammemes;
     });
 }
 
-}  // namespace
-
-QList<StressReading> LikelyReadings(QList<StressReading> readings, WordCase wordCase)
+QList<StressReading> LikelyReadings(QList<StressReading> readings, WordCase wordCase, const SeldomMeantLexemes &seldom)
 {
     if (wordCase == WordCase::Lower)
         KeepIfAny(readings, [](const StressReading &reading) { return !reading.properName; });
     else if (wordCase == WordCase::CapitalInSentence)
         KeepIfAny(readings, [](const StressReading &reading) { return reading.properName; });
     KeepIfAny(readings, [](const StressReading &reading) { return !reading.marked; });
-    KeepIfAny(readings, [](const StressReading &reading) { return !SeldomMeant(reading); });
+    KeepIfAny(readings, [&seldom](const StressReading &reading) { return !seldom.Contains(reading); });
     return readings;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace tornelis {
 
@@ -24,12 +25,27 @@ void KeepIfAny(QList<StressReading> &readings, Predicate matches)
         readings.removeIf([&](const StressReading &reading) { return !matches(reading); });
 }
 
+// The few lexemes a writer seldom means beside a homograph (строчна́я of
+// строчной), by their lemmas' numbers in one StressLookup.
+class SeldomMeantLexemes {
+public:
+    explicit SeldomMeantLexemes(StressLookup &stress);
+    bool Contains(const StressReading &reading) const;
+
+private:
+    struct Lexeme {
+        int lemma;
+        quint32 grammemes;  // every one of them
+    };
+    std::vector<Lexeme> lexemes_;
+};
+
 // The readings a word written so most likely has: a lower-case word drops
 // its proper-name readings and a capitalised word inside a sentence keeps
 // only those, when the others remain; then marked readings (archaic,
-// informal, variants) give way to unmarked ones, and the few lexemes a
-// writer seldom means (строчна́я of строчной) to the others.
-QList<StressReading> LikelyReadings(QList<StressReading> readings, WordCase wordCase);
+// informal, variants) give way to unmarked ones, and seldom-meant lexemes to
+// the others.
+QList<StressReading> LikelyReadings(QList<StressReading> readings, WordCase wordCase, const SeldomMeantLexemes &seldom);
 
 // The accent all the readings agree on (0: no mark); nothing when there is
 // no reading or they disagree. A reading of unknown stress (0) counts too:

@@ -163,6 +163,7 @@ bool OnlyProperNames(const QList<StressReading> &readings)
 TextAnnotator::TextAnnotator(StressLookup &stress, AnnotateOptions options)
     : stress_(stress)
     , options_(options)
+    , seldomMeant_(stress)
 {
 }
 
@@ -170,7 +171,7 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
 {
     const QString lower = word.toLower();
     const QList<StressReading> readings = stress_.Readings(lower);
-    const QList<StressReading> likely = LikelyReadings(readings, wordCase);
+    const QList<StressReading> likely = LikelyReadings(readings, wordCase, seldomMeant_);
     // A word the dictionary lacks tells nothing of the next one.
     word_ = {likely.isEmpty() ? WordBefore::Kind::Unknown : WordBefore::Kind::Word, lower, likely};
     if (SyllableVowelCount(word) <= 1)
@@ -232,7 +233,7 @@ std::optional<qsizetype> TextAnnotator::YoSpellingIndex(const QString &spelling,
 {
     if (spelling.size() != lower.size())
         return std::nullopt;
-    const QList<StressReading> likely = LikelyReadings(stress_.Readings(spelling), wordCase);
+    const QList<StressReading> likely = LikelyReadings(stress_.Readings(spelling), wordCase, seldomMeant_);
     word_ = {likely.isEmpty() ? WordBefore::Kind::Unknown : WordBefore::Kind::Word, spelling, likely};
     const std::optional<int> accent = AgreedAccent(likely);
     if (!accent)

@@ -61,6 +61,7 @@ private:
 
     StressLookup &stress_;
     AnnotateOptions options_;
+    SeldomMeantLexemes seldomMeant_;
     WordBefore before_;  // what stands before the word being marked
     WordBefore word_;    // the word last looked up, as the next one sees it
     TextAround around_;  // the text around the word being marked, for ByMood

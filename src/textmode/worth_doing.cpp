@@ -7,11 +7,6 @@
 namespace tornelis {
 namespace {
 
-bool OfLemma(const StressReading &reading, QStringView lemma)
-{
-    return reading.lemma == lemma;
-}
-
 // Is the first word of the clause in after, but ли, бы or же, an infinitive?
 bool InfinitiveFollows(StressLookup &stress, QByteArrayView after)
 {
@@ -34,8 +29,10 @@ bool InfinitiveFollows(StressLookup &stress, QByteArrayView after)
 
 QList<StressReading> WorthBeforeInfinitive(StressLookup &stress, QByteArrayView after, QList<StressReading> readings)
 {
-    const auto worth = [](const StressReading &reading) { return OfLemma(reading, u"стоить"); };
-    const auto stand = [](const StressReading &reading) { return OfLemma(reading, u"стоять"); };
+    const int worthLemma = stress.LemmaId(QStringLiteral("стоить"));
+    const int standLemma = stress.LemmaId(QStringLiteral("стоять"));
+    const auto worth = [worthLemma](const StressReading &reading) { return reading.lemma == worthLemma; };
+    const auto stand = [standLemma](const StressReading &reading) { return reading.lemma == standLemma; };
     if (std::any_of(readings.cbegin(), readings.cend(), worth) && std::any_of(readings.cbegin(), readings.cend(), stand) &&
         InfinitiveFollows(stress, after))
         readings.removeIf([&](const StressReading &reading) { return !worth(reading); });
