@@ -38,7 +38,7 @@ constexpr SeldomMeantLexeme kSeldomMeant[] = {
     {u"пахнуть", kVerbForm | kPerfective},   // пахну́т "waft", beside па́хнут
     {u"запахнуть", kVerbForm},               // запа́х "began to smell", beside за́пах
     {u"купля", kNoun},                       // ку́плю "purchase", beside куплю́
-    {u"колоть", kVerbForm | kImperative},    // коли́ "stab", beside ко́ли "if"
+    {u"колоть", kImperative | kSingular},    // коли́ "stab", beside ко́ли "if"
     {u"смести", kVerbForm},                  // смело́ "swept", beside сме́ло
 };
 
