@@ -1,5 +1,7 @@
 #include "render/letters.h"
 
+#include <algorithm>
+
 namespace tornelis {
 
 bool IsSyllableVowel(QChar c)
@@ -21,6 +23,11 @@ bool IsStressVowel(QChar lower)
     default:
         return false;
     }
+}
+
+qsizetype SyllableCount(QStringView word)
+{
+    return std::count_if(word.cbegin(), word.cend(), IsSyllableVowel);
 }
 
 }  // namespace tornelis

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QStringView>
 
 namespace tornelis {
 
@@ -10,5 +11,8 @@ bool IsSyllableVowel(QChar c);
 // The nine letters that can carry a stress mark (small letters only; the
 // caller lowers the case): а я о у ю е э и ы, without "ё".
 bool IsStressVowel(QChar lower);
+
+// How many syllables a word has: its letters IsSyllableVowel.
+qsizetype SyllableCount(QStringView word);
 
 }  // namespace tornelis

@@ -2,18 +2,12 @@
 
 namespace tornelis {
 
-bool IsRussianLetter(QChar character)
-{
-    const char16_t code = character.unicode();
-    return (code >= u'А' && code <= u'я') || code == u'ё' || code == u'Ё';
-}
-
 bool EndsClauseAt(const QString &text, qsizetype at)
 {
     switch (text.at(at).unicode()) {
     case u'-':
-        return at == 0 || at + 1 == text.size() || !IsRussianLetter(text.at(at - 1)) ||
-               !IsRussianLetter(text.at(at + 1));
+        return at == 0 || at + 1 == text.size() || !IsTextLetter(text.at(at - 1)) ||
+               !IsTextLetter(text.at(at + 1));
     case u'.': case u',': case u';': case u':': case u'!': case u'?': case u'(': case u')': case u'[': case u']':
     case u'{': case u'}': case u'"': case u'%': case u'|': case u'/': case u'<': case u'>': case u'«': case u'»':
     case u'–': case u'—': case u'…':

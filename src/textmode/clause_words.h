@@ -1,11 +1,11 @@
 #pragma once
 
+#include "textmode/text_navigation.h"
+
 #include <QChar>
 #include <QString>
 
 namespace tornelis {
-
-bool IsRussianLetter(QChar character);
 
 // Does the character at at end a clause: punctuation but the apostrophe, a
 // bracket, a quote, a dash, an ellipsis? A hyphen between letters joins the
@@ -20,14 +20,14 @@ void ForEachWordAndEnd(const QString &text, qsizetype from, OnWord onWord, OnEnd
 {
     qsizetype at = from;
     while (at < text.size()) {
-        if (!IsRussianLetter(text.at(at))) {
+        if (!IsTextLetter(text.at(at))) {
             if (EndsClauseAt(text, at) && !onEnd(text.at(at)))
                 return;
             ++at;
             continue;
         }
         qsizetype end = at;
-        while (end < text.size() && (IsRussianLetter(text.at(end)) || (text.at(end) == u'-' && !EndsClauseAt(text, end))))
+        while (end < text.size() && (IsTextLetter(text.at(end)) || (text.at(end) == u'-' && !EndsClauseAt(text, end))))
             ++end;
         if (!onWord(text.sliced(at, end - at).toLower()))
             return;

@@ -6,7 +6,6 @@
 #include "render/stress.h"
 #include "render/syllables.h"
 #include "textmode/common_reading.h"
-#include "textmode/worth_doing.h"
 
 #include <QIODevice>
 
@@ -61,11 +60,6 @@ bool MarkBefore(const QByteArray &bytes, qsizetype at)
 bool MarkAfter(const QByteArray &bytes, qsizetype end)
 {
     return (end < bytes.size() && bytes[end] == '\'') || QByteArrayView(bytes).sliced(end).startsWith(kAcuteBytes);
-}
-
-qsizetype SyllableVowelCount(const QString &word)
-{
-    return std::count_if(word.cbegin(), word.cend(), IsSyllableVowel);
 }
 
 // A capital inside a sentence suggests a name; at a sentence's or a line's
@@ -164,6 +158,7 @@ TextAnnotator::TextAnnotator(StressLookup &stress, AnnotateOptions options)
     : stress_(stress)
     , options_(options)
     , seldomMeant_(stress)
+    , worthDoing_(stress)
 {
 }
 
@@ -174,7 +169,7 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
     const QList<StressReading> likely = LikelyReadings(readings, wordCase, seldomMeant_);
     // A word the dictionary lacks tells nothing of the next one.
     word_ = {likely.isEmpty() ? WordBefore::Kind::Unknown : WordBefore::Kind::Word, lower, likely};
-    if (SyllableVowelCount(word) <= 1)
+    if (SyllableCount(word) <= 1)
         return std::nullopt;
     // Written with "е" for "ё": елка, and нее, whose е spelling is only a place name.
     const bool tryYo = readings.isEmpty() || (wordCase == WordCase::Lower && OnlyProperNames(readings));
@@ -192,7 +187,7 @@ std::optional<qsizetype> TextAnnotator::StressedIndex(const QString &word, WordC
     std::optional<int> accent = AgreedAccent(likely);
     if (!accent) {
         const QList<StressReading> after =
-            ByMood(stress_, around_, WorthBeforeInfinitive(stress_, around_.after, ReadingsAfter(before_, lower, likely)));
+            ByMood(stress_, around_, worthDoing_.Readings(around_.after, ReadingsAfter(before_, lower, likely)));
         accent = AgreedAccent(after);
         if (!accent && wordCase == WordCase::Lower)
             accent = AgreedAccent(AsGenitiveAttribute(before_, after));

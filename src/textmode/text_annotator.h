@@ -4,6 +4,7 @@
 #include "textmode/neighbour_rules.h"
 #include "textmode/stress_choice.h"
 #include "textmode/verb_mood.h"
+#include "textmode/worth_doing.h"
 
 #include <QString>
 
@@ -62,6 +63,7 @@ private:
     StressLookup &stress_;
     AnnotateOptions options_;
     SeldomMeantLexemes seldomMeant_;
+    WorthDoing worthDoing_;  // стоит before an infinitive
     WordBefore before_;  // what stands before the word being marked
     WordBefore word_;    // the word last looked up, as the next one sees it
     TextAround around_;  // the text around the word being marked, for ByMood

@@ -106,7 +106,7 @@ bool AfterNe(QByteArrayView before)
 {
     const QString text = QString::fromUtf8(before.last(std::min<qsizetype>(before.size(), 64))).trimmed();
     return text.endsWith(u"не", Qt::CaseInsensitive) &&
-           (text.size() == 2 || !IsRussianLetter(text.at(text.size() - 3)));
+           (text.size() == 2 || !IsTextLetter(text.at(text.size() - 3)));
 }
 
 // Does the clause the word ends with ask a question, or name its subject

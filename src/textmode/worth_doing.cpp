@@ -5,10 +5,16 @@
 #include <algorithm>
 
 namespace tornelis {
-namespace {
+
+WorthDoing::WorthDoing(StressLookup &stress)
+    : stress_(stress)
+    , worth_(stress.LemmaId(QStringLiteral("стоить")))
+    , stand_(stress.LemmaId(QStringLiteral("стоять")))
+{
+}
 
 // Is the first word of the clause in after, but ли, бы or же, an infinitive?
-bool InfinitiveFollows(StressLookup &stress, QByteArrayView after)
+bool WorthDoing::InfinitiveFollows(QByteArrayView after) const
 {
     bool found = false;
     ForEachWordAndEnd(
@@ -16,7 +22,7 @@ bool InfinitiveFollows(StressLookup &stress, QByteArrayView after)
         [&](const QString &lower) {
             if (lower == u"ли" || lower == u"бы" || lower == u"же")
                 return true;
-            const QList<StressReading> readings = stress.Readings(lower);
+            const QList<StressReading> readings = stress_.Readings(lower);
             found = std::any_of(readings.cbegin(), readings.cend(),
                                 [](const StressReading &reading) { return reading.has(kInfinitive); });
             return false;
@@ -25,17 +31,12 @@ bool InfinitiveFollows(StressLookup &stress, QByteArrayView after)
     return found;
 }
 
-}  // namespace
-
-QList<StressReading> WorthBeforeInfinitive(StressLookup &stress, QByteArrayView after, QList<StressReading> readings)
+QList<StressReading> WorthDoing::Readings(QByteArrayView after, QList<StressReading> readings) const
 {
-    const int worthLemma = stress.LemmaId(QStringLiteral("стоить"));
-    const int standLemma = stress.LemmaId(QStringLiteral("стоять"));
-    const auto worth = [worthLemma](const StressReading &reading) { return reading.lemma == worthLemma; };
-    const auto stand = [standLemma](const StressReading &reading) { return reading.lemma == standLemma; };
-    if (std::any_of(readings.cbegin(), readings.cend(), worth) && std::any_of(readings.cbegin(), readings.cend(), stand) &&
-        InfinitiveFollows(stress, after))
-        readings.removeIf([&](const StressReading &reading) { return !worth(reading); });
+    const auto of = [](int lemma) { return [lemma](const StressReading &reading) { return reading.lemma == lemma; }; };
+    if (std::any_of(readings.cbegin(), readings.cend(), of(worth_)) &&
+        std::any_of(readings.cbegin(), readings.cend(), of(stand_)) && InfinitiveFollows(after))
+        readings.removeIf([this](const StressReading &reading) { return reading.lemma != worth_; });
     return readings;
 }
 

@@ -1,6 +1,7 @@
 #include "predicted_stress.h"
 
 #include "engine/other_forms.h"
+#include "render/letters.h"
 #include "stress_groups.h"
 
 #include <QHash>
@@ -113,11 +114,11 @@ int AgreedSyllable(const QString &form, const QHash<QString, int> &known)
             continue;
         ++others;
         fromStart.insert(spelling.value());
-        fromEnd.insert(SyllableCount(spelling.key()) - spelling.value());
+        fromEnd.insert(int(SyllableCount(spelling.key())) - spelling.value());
     }
     if (others < 2)
         return 0;
-    const int syllables = SyllableCount(form);
+    const int syllables = int(SyllableCount(form));
     QSet<int> predictions;
     if (fromStart.size() == 1 && *fromStart.cbegin() <= syllables)
         predictions.insert(*fromStart.cbegin());

@@ -2,8 +2,6 @@
 
 #include "render/letters.h"
 
-#include <algorithm>
-
 namespace tornelis::formsdb {
 
 int StressedSyllable(const QString &form, int accent)
@@ -37,11 +35,6 @@ int AccentOfSyllable(const QString &form, int syllable)
             return stressable ? stressVowel : 0;
     }
     return 0;
-}
-
-int SyllableCount(const QString &form)
-{
-    return int(std::count_if(form.cbegin(), form.cend(), [](QChar letter) { return IsSyllableVowel(letter.toLower()); }));
 }
 
 QString StressGroup(const QString &tags)

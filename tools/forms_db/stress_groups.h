@@ -13,8 +13,6 @@ int StressedSyllable(const QString &form, int accent);
 // (from 1) of a form; 0 when that syllable is a ё or the form is shorter.
 int AccentOfSyllable(const QString &form, int syllable);
 
-int SyllableCount(const QString &form);
-
 // Forms whose stress is expected to behave alike: a noun's singular or
 // plural, a verb's present, future or past.
 QString StressGroup(const QString &tags);
